@@ -1,0 +1,228 @@
+// The desktop's windows through user32 and gdi32, with the wide-character entry points.
+#include "platform/win32/Win32WindowSystem.h"
+
+#include <algorithm>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "platform/win32/Handles.h"
+
+namespace dorvik::win32
+{
+
+namespace
+{
+
+// Windows copies at most 254 characters and the terminator into a buffer of 255.
+constexpr int kTextBufferLength = 255;
+
+// Long enough for a window that is merely busy, short enough that a hung one cannot freeze the tick.
+constexpr UINT kCloseTimeoutMs = 3000;
+
+struct Collector
+{
+    std::vector<WindowId>* windows;
+    std::exception_ptr failure;
+};
+
+// Exceptions must not cross user32's frames, so a failure is kept and rethrown after EnumWindows.
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) noexcept
+{
+    auto* collector = reinterpret_cast<Collector*>(context);
+    try
+    {
+        collector->windows->push_back(ToWindowId(window));
+        return TRUE;
+    }
+    catch (...)
+    {
+        collector->failure = std::current_exception();
+        return FALSE;
+    }
+}
+
+using TextReader = int(WINAPI*)(HWND, LPWSTR, int);
+
+std::wstring ReadText(TextReader read, WindowId window)
+{
+    wchar_t buffer[kTextBufferLength] = {};
+    const int length = read(ToHwnd(window), buffer, kTextBufferLength);
+    if (length <= 0)
+    {
+        return {};
+    }
+    return std::wstring(buffer, static_cast<std::size_t>(std::min(length, kTextBufferLength - 1)));
+}
+
+Rect FromRect(const RECT& rect) noexcept
+{
+    return Rect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+} // namespace
+
+std::vector<WindowId> Win32WindowSystem::TopLevelWindows() const
+{
+    std::vector<WindowId> windows;
+    windows.reserve(lastCount_ + lastCount_ / 4 + 16);
+    Collector collector{&windows, nullptr};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&collector));
+    if (collector.failure)
+    {
+        std::rethrow_exception(collector.failure);
+    }
+    lastCount_ = windows.size();
+    return windows;
+}
+
+WindowId Win32WindowSystem::DesktopWindow() const
+{
+    return ToWindowId(::GetDesktopWindow());
+}
+
+WindowId Win32WindowSystem::RelatedWindow(WindowId window, WindowRelation relation) const
+{
+    return ToWindowId(::GetWindow(ToHwnd(window), static_cast<UINT>(relation)));
+}
+
+WindowId Win32WindowSystem::WindowFromPoint(int x, int y) const
+{
+    return ToWindowId(::WindowFromPoint(POINT{x, y}));
+}
+
+WindowId Win32WindowSystem::ActiveWindow() const
+{
+    return ToWindowId(::GetActiveWindow());
+}
+
+WindowId Win32WindowSystem::SetActiveWindow(WindowId window)
+{
+    return ToWindowId(::SetActiveWindow(ToHwnd(window)));
+}
+
+std::wstring Win32WindowSystem::WindowText(WindowId window) const
+{
+    return ReadText(&::GetWindowTextW, window);
+}
+
+void Win32WindowSystem::SetWindowText(WindowId window, std::wstring_view text)
+{
+    const std::wstring terminated(text);
+    ::SetWindowTextW(ToHwnd(window), terminated.c_str());
+}
+
+std::wstring Win32WindowSystem::ClassName(WindowId window) const
+{
+    return ReadText(&::GetClassNameW, window);
+}
+
+std::int32_t Win32WindowSystem::ExtendedStyle(WindowId window) const
+{
+    // The extended style is a DWORD in the low half of the LONG_PTR.
+    return static_cast<std::int32_t>(::GetWindowLongPtrW(ToHwnd(window), GWL_EXSTYLE));
+}
+
+bool Win32WindowSystem::IsVisible(WindowId window) const
+{
+    return ::IsWindowVisible(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSystem::IsIconic(WindowId window) const
+{
+    return ::IsIconic(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSystem::IsZoomed(WindowId window) const
+{
+    return ::IsZoomed(ToHwnd(window)) != FALSE;
+}
+
+void Win32WindowSystem::ShowWindow(WindowId window, int command)
+{
+    ::ShowWindow(ToHwnd(window), command);
+}
+
+Rect Win32WindowSystem::WindowRect(WindowId window) const
+{
+    RECT rect{};
+    if (!::GetWindowRect(ToHwnd(window), &rect))
+    {
+        return Rect{};
+    }
+    return FromRect(rect);
+}
+
+Rect Win32WindowSystem::ClientRect(WindowId window) const
+{
+    RECT rect{};
+    if (!::GetClientRect(ToHwnd(window), &rect))
+    {
+        return Rect{};
+    }
+    return FromRect(rect);
+}
+
+void Win32WindowSystem::MoveWindow(WindowId window, int left, int top, int width, int height, bool repaint)
+{
+    ::MoveWindow(ToHwnd(window), left, top, width, height, repaint ? TRUE : FALSE);
+}
+
+MenuHandle Win32WindowSystem::Menu(WindowId window) const
+{
+    return ToMenuHandle(::GetMenu(ToHwnd(window)));
+}
+
+void Win32WindowSystem::SetMenu(WindowId window, MenuHandle menu)
+{
+    const HWND hwnd = ToHwnd(window);
+    ::SetMenu(hwnd, ToHmenu(menu));
+    // SetMenu changes the menu but leaves the old bar painted until the bar is drawn again.
+    ::DrawMenuBar(hwnd);
+}
+
+WindowId Win32WindowSystem::Parent(WindowId window) const
+{
+    return ToWindowId(::GetParent(ToHwnd(window)));
+}
+
+void Win32WindowSystem::SetParent(WindowId window, WindowId newParent)
+{
+    ::SetParent(ToHwnd(window), ToHwnd(newParent));
+}
+
+std::int32_t Win32WindowSystem::Flash(WindowId window)
+{
+    return ::FlashWindow(ToHwnd(window), TRUE);
+}
+
+std::intptr_t Win32WindowSystem::RequestClose(WindowId window)
+{
+    // WM_CLOSE ignores lParam; a handler that reads it as a pointer anyway finds a zero there.
+    int zero = 0;
+    DWORD_PTR answer = 0;
+    // A foreign window that is hung, or that opens a "save changes?" box inside WM_CLOSE, would otherwise
+    // hold this thread, and with it the program's only message loop, for as long as it likes.
+    const LRESULT sent = ::SendMessageTimeoutW(ToHwnd(window), WM_CLOSE, 0, reinterpret_cast<LPARAM>(&zero),
+                                               SMTO_ABORTIFHUNG, kCloseTimeoutMs, &answer);
+    return sent == 0 ? 0 : static_cast<std::intptr_t>(answer);
+}
+
+std::int32_t Win32WindowSystem::CopyClientArea(WindowId window, DcHandle destination, int x, int y, int width,
+                                               int height, int sourceWidth, int sourceHeight)
+{
+    // GetDC with no window is the whole screen, not a failure; no window has no picture to copy.
+    if (IsNone(window))
+    {
+        return 0;
+    }
+    const win32::WindowDc source(ToHwnd(window));
+    if (!source)
+    {
+        return 0;
+    }
+    return ::StretchBlt(ToHdc(destination), x, y, width, height, source.Get(), 0, 0, sourceWidth,
+                        sourceHeight, SRCCOPY);
+}
+
+} // namespace dorvik::win32

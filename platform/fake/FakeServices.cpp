@@ -1,0 +1,49 @@
+#include "platform/fake/FakeServices.h"
+
+namespace dorvik::platform
+{
+
+bool FakeTray::Notify(TrayMessage message, const NotifyIconData& data)
+{
+    calls_.push_back({message, data});
+    switch (message)
+    {
+    case TrayMessage::Add:
+        // The shell refuses a second icon with the same id, as it does a first one when it is not running.
+        if (!acceptAdd || shown_)
+        {
+            return false;
+        }
+        shown_ = data.hIcon;
+        return true;
+    case TrayMessage::Modify:
+        if (!shown_)
+        {
+            return false;
+        }
+        shown_ = data.hIcon;
+        return true;
+    case TrayMessage::Delete:
+        if (!shown_)
+        {
+            return false;
+        }
+        shown_.reset();
+        return true;
+    }
+    return false;
+}
+
+PowerOutcome FakePower::EnableShutdownPrivilege()
+{
+    calls_.push_back({PowerCall::EnablePrivilege});
+    return privilegeFailure.value_or(PowerOutcome{});
+}
+
+PowerOutcome FakePower::RequestExitWindows(ExitFlags flags, std::uint32_t reason)
+{
+    calls_.push_back({PowerCall::ExitWindows, flags, reason});
+    return exitFailure.value_or(PowerOutcome{});
+}
+
+} // namespace dorvik::platform

@@ -1,0 +1,94 @@
+// Small in-memory services: the previous-instance flag, the immediate end, the notification area and the
+// power service.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "platform/IInstance.h"
+#include "platform/IPower.h"
+#include "platform/IRuntime.h"
+#include "platform/ITray.h"
+
+namespace dorvik::platform
+{
+
+class FakeInstance final : public IInstance
+{
+public:
+    bool PreviousInstance() const override { return previous; }
+
+    bool previous = false;
+};
+
+// Thrown where the real program would end, so a test can see that it ended and that nothing after it ran.
+struct ProgramEnded
+{
+};
+
+class FakeRuntime final : public IRuntime
+{
+public:
+    [[noreturn]] void EndNow() override
+    {
+        ++endCount;
+        throw ProgramEnded{};
+    }
+
+    int endCount = 0;
+};
+
+struct TrayCall
+{
+    TrayMessage message;
+    NotifyIconData data;
+};
+
+class FakeTray final : public ITray
+{
+public:
+    bool Notify(TrayMessage message, const NotifyIconData& data) override;
+
+    // The icon the notification area shows now, if any.
+    std::optional<IconId> ShownIcon() const { return shown_; }
+
+    const std::vector<TrayCall>& Calls() const noexcept { return calls_; }
+
+    void Clear() { calls_.clear(); }
+
+    bool acceptAdd = true;
+
+private:
+    std::vector<TrayCall> calls_;
+    std::optional<IconId> shown_;
+};
+
+enum class PowerCall
+{
+    EnablePrivilege,
+    ExitWindows
+};
+
+struct PowerRecord
+{
+    PowerCall call;
+    ExitFlags flags = ExitFlags::LogOff;
+    std::uint32_t reason = 0;
+};
+
+class FakePower final : public IPower
+{
+public:
+    PowerOutcome EnableShutdownPrivilege() override;
+    PowerOutcome RequestExitWindows(ExitFlags flags, std::uint32_t reason) override;
+
+    const std::vector<PowerRecord>& Calls() const noexcept { return calls_; }
+
+    std::optional<PowerOutcome> privilegeFailure;
+    std::optional<PowerOutcome> exitFailure;
+
+private:
+    std::vector<PowerRecord> calls_;
+};
+
+} // namespace dorvik::platform

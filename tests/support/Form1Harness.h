@@ -1,0 +1,87 @@
+// The main window's controller over fake services, as the program wires it, for the handler tests.
+#pragma once
+
+#include <functional>
+
+#include "app/Modulum.h"
+#include "platform/fake/FakeClock.h"
+#include "platform/fake/FakeDialogs.h"
+#include "platform/fake/FakeEventPump.h"
+#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakeWindowSystem.h"
+#include "support/FakeForm1View.h"
+#include "support/FakeUygulamaView.h"
+#include "ui/Form1.h"
+#include "ui/IPickerHost.h"
+
+namespace dorvik::test
+{
+
+// Each showing loads a fresh picker over a fresh view, runs what the test scripted for the user, and returns.
+class FakePickerHost final : public IPickerHost
+{
+public:
+    FakePickerHost(Modulum& modulum, IForm1View& form1) noexcept
+        : modulum_(modulum)
+        , form1_(form1)
+    {
+    }
+
+    void ShowUygulamaModal() override
+    {
+        ++showings;
+        FakeUygulamaView view;
+        Uygulama picker(view, modulum_, form1_);
+        view.Attach(picker);
+        picker.Form_Load();
+        if (user)
+        {
+            user(picker, view);
+        }
+        lastList = view.list.entries;
+    }
+
+    std::function<void(Uygulama&, FakeUygulamaView&)> user;
+    int showings = 0;
+    std::vector<ListEntry> lastList;
+
+private:
+    Modulum& modulum_;
+    IForm1View& form1_;
+};
+
+struct Form1Harness
+{
+    Form1Harness() { view.Attach(form); }
+
+    // Starts the program as Windows would: the load handler, then the window is shown.
+    void Start()
+    {
+        form.Form_Load();
+        view.Show();
+    }
+
+    platform::FakeClock clock;
+    platform::FakeDialogs dialogs;
+    platform::FakeInstance instance;
+    platform::FakeRuntime runtime;
+    platform::FakeWindowSystem windows;
+    platform::FakeTray tray;
+    platform::FakePower power;
+    platform::FakeEventPump events{clock};
+    Modulum modulum;
+    FakeForm1View view;
+    FakePickerHost picker{modulum, view};
+    Form1 form{view, modulum,
+               Form1Services{.clock = clock,
+                             .dialogs = dialogs,
+                             .instance = instance,
+                             .runtime = runtime,
+                             .windows = windows,
+                             .tray = tray,
+                             .power = power,
+                             .events = events,
+                             .picker = picker}};
+};
+
+} // namespace dorvik::test

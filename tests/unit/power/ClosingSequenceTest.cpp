@@ -1,0 +1,215 @@
+// The closing sequence: its calls in order, the kind read after the wait, a wait that lets handlers run and
+// ends on time, and a request that cannot be made.
+#include "platform/fake/FakeClock.h"
+#include "platform/fake/FakeDialogs.h"
+#include "platform/fake/FakeEventPump.h"
+#include "platform/fake/FakeServices.h"
+#include "power/ClosingSequence.h"
+#include "tray/TrayRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace dorvik::power
+{
+namespace
+{
+
+using namespace std::chrono_literals;
+using platform::ExitFlags;
+using platform::IconId;
+using platform::PowerCall;
+using platform::TrayMessage;
+using scheduler::ClosingKind;
+
+class RecordingWindow final : public IClosingWindow
+{
+public:
+    void StopTimer() override
+    {
+        log.push_back("timer stopped");
+        timerRunning = false;
+    }
+
+    void ShowStatus(std::wstring_view text) override
+    {
+        log.push_back("status");
+        status = text;
+    }
+
+    void ShowIcon(IconId shown) override
+    {
+        log.push_back("icon");
+        icon = shown;
+    }
+
+    ClosingKind KindToCarryOut() const override
+    {
+        return kind;
+    }
+
+    ClosingKind kind = ClosingKind::Shutdown;
+    bool timerRunning = true;
+    std::wstring status;
+    IconId icon = IconId::DorvikSet;
+    std::vector<std::string> log;
+};
+
+struct ClosingFixture : testing::Test
+{
+    void Run()
+    {
+        KapamayiUygula(window, record, services);
+    }
+
+    platform::FakeClock clock;
+    platform::FakeEventPump events{clock};
+    platform::FakeTray tray;
+    platform::FakePower power;
+    platform::FakeDialogs dialogs;
+    platform::FakeRuntime runtime;
+    RecordingWindow window;
+    platform::NotifyIconData record = tray::MakeTepsiKaydi({}, IconId::DorvikSet, L"Dorvik! V1.0");
+    ClosingServices services{clock, events, tray, power, dialogs, runtime};
+};
+
+struct KindCase
+{
+    ClosingKind kind;
+    ExitFlags flags;
+    bool privilege;
+};
+
+class ClosingForKind : public ClosingFixture, public testing::WithParamInterface<KindCase>
+{
+};
+
+TEST_P(ClosingForKind, RunsEveryStepInOrderAndEnds)
+{
+    tray.Notify(TrayMessage::Add, record);
+    tray.Clear();
+    window.kind = GetParam().kind;
+
+    EXPECT_THROW(Run(), platform::ProgramEnded);
+
+    EXPECT_EQ(window.log, (std::vector<std::string>{"timer stopped", "status", "icon"}));
+    EXPECT_FALSE(window.timerRunning);
+    EXPECT_EQ(window.status, L"Sistem hazırlanıyor...");
+    EXPECT_EQ(window.icon, IconId::Kapan);
+    ASSERT_EQ(tray.Calls().size(), 2u);
+    EXPECT_EQ(tray.Calls()[0].message, TrayMessage::Modify);
+    EXPECT_EQ(tray.Calls()[0].data.hIcon, IconId::Kapan);
+    EXPECT_EQ(tray.Calls()[1].message, TrayMessage::Delete);
+    EXPECT_FALSE(tray.ShownIcon());
+
+    std::vector<PowerCall> expectedCalls;
+    if (GetParam().privilege)
+    {
+        expectedCalls.push_back(PowerCall::EnablePrivilege);
+    }
+    expectedCalls.push_back(PowerCall::ExitWindows);
+    ASSERT_EQ(power.Calls().size(), expectedCalls.size());
+    for (std::size_t i = 0; i < expectedCalls.size(); ++i)
+    {
+        EXPECT_EQ(power.Calls()[i].call, expectedCalls[i]);
+    }
+    EXPECT_EQ(power.Calls().back().flags, GetParam().flags);
+    EXPECT_EQ(power.Calls().back().reason, 0xFFFFFFFFu);
+    EXPECT_EQ(runtime.endCount, 1);
+    EXPECT_TRUE(dialogs.Shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ClosingForKind,
+                         testing::Values(KindCase{ClosingKind::Shutdown, ExitFlags::ShutdownForce, true},
+                                         KindCase{ClosingKind::Restart, ExitFlags::RebootForce, true},
+                                         KindCase{ClosingKind::LogOff, ExitFlags::LogOff, false}));
+
+TEST_F(ClosingFixture, WaitsFiveSecondsOnTheMonotonicClockWhileEventsAreProcessed)
+{
+    const auto start = clock.Monotonic();
+    events.Schedule(1200ms, [&] { EXPECT_TRUE(power.Calls().empty()); });
+
+    EXPECT_THROW(Run(), platform::ProgramEnded);
+
+    EXPECT_EQ(clock.Monotonic() - start, 5000ms);
+    EXPECT_EQ(events.Waited(), 5000ms);
+    EXPECT_GE(events.Calls(), 2);
+}
+
+TEST_F(ClosingFixture, WaitStartingAtTheLastSecondsOfTheDayEndsFiveSecondsLater)
+{
+    clock.SetTime(23, 59, 58);
+    const auto start = clock.Monotonic();
+    // The wall clock going back an hour during the wait, as at the end of summer time, changes nothing.
+    events.Schedule(2000ms, [&] { clock.JumpWallClock(-1h); });
+
+    EXPECT_THROW(Run(), platform::ProgramEnded);
+
+    EXPECT_EQ(clock.Monotonic() - start, 5000ms);
+    EXPECT_EQ(power.Calls().size(), 2u);
+}
+
+TEST_F(ClosingFixture, KindChosenDuringTheWaitIsTheOneCarriedOut)
+{
+    events.Schedule(2500ms, [&] { window.kind = ClosingKind::LogOff; });
+
+    EXPECT_THROW(Run(), platform::ProgramEnded);
+
+    ASSERT_EQ(power.Calls().size(), 1u);
+    EXPECT_EQ(power.Calls()[0].flags, ExitFlags::LogOff);
+}
+
+TEST_F(ClosingFixture, ProgramEndedDuringTheWaitRequestsNothing)
+{
+    events.Schedule(3000ms, [&] { runtime.EndNow(); });
+
+    EXPECT_THROW(Run(), platform::ProgramEnded);
+
+    EXPECT_TRUE(power.Calls().empty());
+    ASSERT_EQ(tray.Calls().size(), 1u);
+    EXPECT_EQ(tray.Calls()[0].message, TrayMessage::Modify);
+}
+
+TEST_F(ClosingFixture, PrivilegeThatCannotBeEnabledIsReportedAndNothingIsRequested)
+{
+    power.privilegeFailure = platform::PowerOutcome{false, L"Not all privileges or groups referenced are assigned."};
+
+    EXPECT_THROW(Run(), platform::ProgramEnded);
+
+    ASSERT_EQ(power.Calls().size(), 1u);
+    EXPECT_EQ(power.Calls()[0].call, PowerCall::EnablePrivilege);
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown()[0].text,
+              L"Kapama işlemi gerçekleştirilemedi!\r\nNot all privileges or groups referenced are assigned.");
+    EXPECT_EQ(dialogs.Shown()[0].title, L"Dorvik! V1.0");
+    EXPECT_EQ(dialogs.Shown()[0].style, platform::MsgStyle::Exclamation);
+    EXPECT_EQ(runtime.endCount, 1);
+}
+
+TEST_F(ClosingFixture, RequestRefusedByWindowsIsReportedBeforeTheEnd)
+{
+    window.kind = ClosingKind::LogOff;
+    power.exitFailure = platform::PowerOutcome{false, L"Access is denied."};
+    dialogs.WhileOpen([&](const platform::ShownMessage&) { EXPECT_EQ(runtime.endCount, 0); });
+
+    EXPECT_THROW(Run(), platform::ProgramEnded);
+
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown()[0].text, L"Kapama işlemi gerçekleştirilemedi!\r\nAccess is denied.");
+    EXPECT_EQ(runtime.endCount, 1);
+}
+
+TEST(ExitFlagsFor, ForceOnlyShutdownAndRestart)
+{
+    EXPECT_EQ(ExitFlagsFor(ClosingKind::Shutdown), ExitFlags::ShutdownForce);
+    EXPECT_EQ(ExitFlagsFor(ClosingKind::Restart), ExitFlags::RebootForce);
+    EXPECT_EQ(ExitFlagsFor(ClosingKind::LogOff), ExitFlags::LogOff);
+    EXPECT_EQ(static_cast<std::uint32_t>(ExitFlags::ShutdownForce), 5u);
+    EXPECT_EQ(static_cast<std::uint32_t>(ExitFlags::RebootForce), 6u);
+    EXPECT_EQ(static_cast<std::uint32_t>(ExitFlags::LogOff), 0u);
+}
+
+} // namespace
+} // namespace dorvik::power

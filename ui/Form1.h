@@ -1,0 +1,117 @@
+// The main window's handlers and fields: start-up, the clock fields, the choices, arming, the countdown, the
+// kind of closing, the notification area and the ways out.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/Modulum.h"
+#include "platform/IClock.h"
+#include "platform/IDialogs.h"
+#include "platform/IEventPump.h"
+#include "platform/IInstance.h"
+#include "platform/IPower.h"
+#include "platform/IRuntime.h"
+#include "platform/ITray.h"
+#include "platform/IWindowSystem.h"
+#include "scheduler/Choices.h"
+#include "scheduler/HedefZaman.h"
+#include "tray/TrayPresence.h"
+#include "ui/IForm1View.h"
+#include "ui/IPickerHost.h"
+
+namespace dorvik
+{
+
+struct Form1Services
+{
+    platform::IClock& clock;
+    platform::IDialogs& dialogs;
+    platform::IInstance& instance;
+    platform::IRuntime& runtime;
+    platform::IWindowSystem& windows;
+    platform::ITray& tray;
+    platform::IPower& power;
+    platform::IEventPump& events;
+    IPickerHost& picker;
+};
+
+// The fields of the window that the handlers share.
+struct Form1Fields
+{
+    // The clock field that last had the focus; the scroll bar steps it.
+    std::uint8_t SaatKutusu = 0;
+    // The focused clock field's text before the last key it accepted.
+    std::wstring OncekiMetin;
+    // Whether the status-bar clock shows its colon on this tick.
+    bool IkiNoktaGorunur = true;
+    // When an armed closing is due: the time of day, and the calendar day on which it falls.
+    scheduler::TimeOfDay HedefZaman{};
+    scheduler::LocalDays HedefGun{};
+    // The target has still to be computed for the current arming.
+    bool ZamanHesaplanacak = true;
+};
+
+class Form1
+{
+public:
+    Form1(IForm1View& view, Modulum& modulum, const Form1Services& services);
+
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    const Form1Fields& Fields() const noexcept { return fields_; }
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_MouseMove(int button, int shift, double x, double y);
+    [[noreturn]] void Form_Unload(int& cancel);
+    // Windows asks whether the session may end; the program never holds it up.
+    bool Form_QueryEndSession();
+    void Form_EndSession(bool ending);
+    // Explorer has restarted and forgotten every notification-area icon.
+    void Form_TaskbarCreated();
+
+    void Saat_KeyPress(int index, wchar_t& keyAscii);
+    void Saat_Change(int index);
+    void Saat_GotFocus(int index);
+    void VScroll1_Change();
+    void Command2_Click();
+
+    void OptHizli_Click(int index);
+    void OptHizli_MouseUp(int index, int button, int shift, double x, double y);
+    void SaateGore_Click();
+    void ProgramaGore_Click();
+    void BtnDorvik_Click();
+    void Timer1_Tick();
+
+    void BilgisayariKapat_Click();
+    void OturumuKapat_Click();
+    void BilgisayariYenidenBaslat_Click();
+
+    void mPopRestore_Click();
+    [[noreturn]] void mPopExit_Click();
+    [[noreturn]] void Cikis_Click();
+    void ProgramHakkinda_Click();
+
+private:
+    class ClosingWindow;
+
+    void OpenClockFrame(int index);
+    void CancelArmedClosing(bool repaint);
+    void SelectKind(MenuItem item, std::wstring_view changedMessage);
+    scheduler::ClosingKind KindFromMarks() const;
+    void SetFormIcon(platform::IconId icon);
+    void HedefZamaniHesapla(scheduler::LocalSeconds now);
+    [[noreturn]] void KapamayiUygula();
+    [[noreturn]] void EndProgram();
+    scheduler::LocalSeconds Now(platform::LocalDateTime& reading) const;
+
+    IForm1View& view_;
+    Modulum& modulum_;
+    Form1Services services_;
+    tray::TrayPresence tray_;
+    Form1Fields fields_;
+};
+
+} // namespace dorvik

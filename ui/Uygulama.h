@@ -1,0 +1,33 @@
+// The application picker's handlers: list the desktop's application windows and let the user choose one.
+#pragma once
+
+#include "app/Modulum.h"
+#include "ui/IForm1View.h"
+#include "ui/IUygulamaView.h"
+
+namespace dorvik
+{
+
+class Uygulama
+{
+public:
+    Uygulama(IUygulamaView& view, Modulum& modulum, IForm1View& form1) noexcept;
+
+    Uygulama(const Uygulama&) = delete;
+    Uygulama& operator=(const Uygulama&) = delete;
+
+    void Form_Load();
+    void Yenile_Click();
+    void ComboUygulama_Click();
+    void BtnUygulamaSec_Click();
+    void Command2_Click();
+
+private:
+    void FillList();
+
+    IUygulamaView& view_;
+    Modulum& modulum_;
+    IForm1View& form1_;
+};
+
+} // namespace dorvik

@@ -1,0 +1,71 @@
+#include "platform/win32/Win32Power.h"
+
+#include <array>
+#include <string>
+
+#include "platform/win32/Handles.h"
+
+namespace dorvik::win32
+{
+
+namespace
+{
+
+platform::PowerOutcome Failure(DWORD error)
+{
+    std::array<wchar_t, 512> buffer{};
+    const DWORD length =
+        ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                         buffer.data(), static_cast<DWORD>(buffer.size()), nullptr);
+    std::wstring message(buffer.data(), length);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
+    {
+        message.pop_back();
+    }
+    if (message.empty())
+    {
+        message = L"(" + std::to_wstring(error) + L")";
+    }
+    return {false, message};
+}
+
+} // namespace
+
+platform::PowerOutcome Win32Power::EnableShutdownPrivilege()
+{
+    HANDLE rawToken = nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &rawToken))
+    {
+        return Failure(::GetLastError());
+    }
+    const UniqueHandle token(rawToken);
+
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (!::LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid))
+    {
+        return Failure(::GetLastError());
+    }
+    // AdjustTokenPrivileges succeeds even when the token lacks the privilege; only the last error tells.
+    if (!::AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr))
+    {
+        return Failure(::GetLastError());
+    }
+    if (const DWORD error = ::GetLastError(); error == ERROR_NOT_ALL_ASSIGNED)
+    {
+        return Failure(error);
+    }
+    return {};
+}
+
+platform::PowerOutcome Win32Power::RequestExitWindows(platform::ExitFlags flags, std::uint32_t reason)
+{
+    if (!::ExitWindowsEx(static_cast<UINT>(flags), reason))
+    {
+        return Failure(::GetLastError());
+    }
+    return {};
+}
+
+} // namespace dorvik::win32

@@ -1,0 +1,104 @@
+// The main window with its controls and menus: shows what Form1 sets and turns each message into one of
+// its handlers.
+#pragma once
+
+#include <map>
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32Icons.h"
+#include "ui/Form1.h"
+#include "ui/IForm1View.h"
+#include "ui/win32/MessageLoop.h"
+#include "ui/win32/WindowBase.h"
+
+namespace dorvik::win32
+{
+
+class Form1Window final : public WindowBase<Form1Window>, public IForm1View
+{
+public:
+    Form1Window(HINSTANCE instance, const Win32Icons& icons, MessageLoop& loop) noexcept;
+    ~Form1Window() override;
+
+    // Creates the window and its controls, hidden, in their start-up state.
+    bool Create();
+
+    // From here on the window's messages reach the handlers.
+    void Attach(Form1& form) noexcept { form_ = &form; }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    std::wstring Text(ControlId control) const override;
+    void SetText(ControlId control, std::wstring_view text) override;
+    bool Visible(ControlId control) const override;
+    void SetVisible(ControlId control, bool visible) override;
+    bool Enabled(ControlId control) const override;
+    void SetEnabled(ControlId control, bool enabled) override;
+    bool Value(ControlId option) const override;
+    void SetScrollMin(int min) override;
+    int ScrollValue() const override;
+    void SetScrollValue(int value) override;
+    void SetTimerEnabled(bool enabled) override;
+    void SetStatusPanelWidth(int twips) override;
+    void SetStatusText(std::wstring_view text) override;
+    bool Checked(MenuItem item) const override;
+    void SetChecked(MenuItem item, bool checked) override;
+    void PopupMenu(MenuItem menu) override;
+    std::wstring Caption() const override;
+    platform::WindowId Handle() const override;
+    platform::IconId Icon() const override;
+    void SetIcon(platform::IconId icon) override;
+    WindowState State() const override;
+    void SetState(WindowState state) override;
+    bool Shown() const override;
+    void Show() override;
+    void Hide() override;
+    void Refresh() override;
+    void SetForeground() override;
+    ScaleMode CoordinateUnit() const override;
+    double TwipsPerPixelX() const override;
+
+private:
+    HWND Control(ControlId id) const noexcept;
+    void CreateControls();
+    void CreateMenus();
+    void ApplyDpi(int dpi);
+    void PlaceControls();
+    void SizeAndCentre();
+    void ApplyScrollBar();
+    void ApplyStatusPanel();
+    void MoveFocusOutOf(HWND container);
+    int Pixels(int twips) const noexcept;
+    HMENU MenuHolding(MenuItem item) const noexcept;
+
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnMenuCommand(MenuItem item);
+    void OnScroll(WPARAM wParam, LPARAM lParam);
+    void OnActivate(WPARAM wParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+
+    static LRESULT CALLBACK ClockFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR index, DWORD_PTR self) noexcept;
+    static LRESULT CALLBACK OptionProc(HWND option, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR index, DWORD_PTR self) noexcept;
+
+    HINSTANCE instance_;
+    const Win32Icons& icons_;
+    MessageLoop& loop_;
+    Form1* form_ = nullptr;
+    std::map<ControlId, HWND> controls_;
+    UniqueHmenu trayMenu_;
+    HMENU menuBar_ = nullptr;
+    LOGFONTW messageFont_{};
+    UniqueHfont font_;
+    UniqueHfont statusFont_;
+    int dpi_ = USER_DEFAULT_SCREEN_DPI;
+    platform::IconId icon_ = platform::IconId::Dorvik;
+    int scrollMin_ = 59;
+    int scrollValue_ = 0;
+    int statusPanelTwips_ = 1440;
+    HWND focusBeforeDeactivation_ = nullptr;
+    UINT taskbarCreated_ = 0;
+};
+
+} // namespace dorvik::win32

@@ -1,0 +1,35 @@
+// The program's message loop, and the pumping wait that lets handlers run inside a handler.
+#pragma once
+
+#include "platform/win32/Win32.h"
+
+#include <vector>
+
+#include "platform/IEventPump.h"
+
+namespace dorvik::win32
+{
+
+class MessageLoop final : public platform::IEventPump
+{
+public:
+    // Tab, the arrow keys and the access keys move between the controls of these windows.
+    void AddDialogWindow(HWND window);
+    void RemoveDialogWindow(HWND window);
+
+    // Returns the exit code of WM_QUIT.
+    int Run();
+
+    // Dispatches until `done` turns true; a WM_QUIT that arrives meanwhile is handed on to Run.
+    void RunUntil(const bool& done);
+
+    // Waits on the queue, not on the processor, so a pumping wait costs nothing while nothing happens.
+    void ProcessPendingEvents(std::chrono::milliseconds waitAtMost) override;
+
+private:
+    void Dispatch(MSG& message);
+
+    std::vector<HWND> dialogWindows_;
+};
+
+} // namespace dorvik::win32

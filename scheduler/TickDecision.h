@@ -31,7 +31,9 @@ TickDecision DecideTick(const TickFacts& facts, WindowPresent&& watchedWindowPre
     }
     if (!facts.applicationMode)
     {
-        return {.computeTarget = false, .compare = true};
+        // Only a target computed for this arming is compared. While a switch from application mode is being
+        // confirmed, the clock mode's mark is already set but no target may exist yet.
+        return {.computeTarget = false, .compare = !facts.targetPending};
     }
     if (!facts.windowChosen || watchedWindowPresent())
     {

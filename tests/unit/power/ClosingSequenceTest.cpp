@@ -1,16 +1,16 @@
 // The closing sequence: its calls in order, the kind read after the wait, a wait that lets handlers run and
 // ends on time, and a request that cannot be made.
+#include "power/ClosingSequence.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeDialogs.h"
 #include "platform/fake/FakeEventPump.h"
 #include "platform/fake/FakeServices.h"
-#include "power/ClosingSequence.h"
 #include "tray/TrayRecord.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace dorvik::power
 {
@@ -45,10 +45,7 @@ public:
         icon = shown;
     }
 
-    ClosingKind KindToCarryOut() const override
-    {
-        return kind;
-    }
+    ClosingKind KindToCarryOut() const override { return kind; }
 
     ClosingKind kind = ClosingKind::Shutdown;
     bool timerRunning = true;
@@ -57,12 +54,9 @@ public:
     std::vector<std::string> log;
 };
 
-struct ClosingFixture : testing::Test
+struct ClosingSequence : testing::Test
 {
-    void Run()
-    {
-        KapamayiUygula(window, record, services);
-    }
+    void Run() { KapamayiUygula(window, record, services); }
 
     platform::FakeClock clock;
     platform::FakeEventPump events{clock};
@@ -82,7 +76,7 @@ struct KindCase
     bool privilege;
 };
 
-class ClosingForKind : public ClosingFixture, public testing::WithParamInterface<KindCase>
+class ClosingForKind : public ClosingSequence, public testing::WithParamInterface<KindCase>
 {
 };
 
@@ -126,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, ClosingForKind,
                                          KindCase{ClosingKind::Restart, ExitFlags::RebootForce, true},
                                          KindCase{ClosingKind::LogOff, ExitFlags::LogOff, false}));
 
-TEST_F(ClosingFixture, WaitsFiveSecondsOnTheMonotonicClockWhileEventsAreProcessed)
+TEST_F(ClosingSequence, WaitsFiveSecondsOnTheMonotonicClockWhileEventsAreProcessed)
 {
     const auto start = clock.Monotonic();
     events.Schedule(1200ms, [&] { EXPECT_TRUE(power.Calls().empty()); });
@@ -138,7 +132,7 @@ TEST_F(ClosingFixture, WaitsFiveSecondsOnTheMonotonicClockWhileEventsAreProcesse
     EXPECT_GE(events.Calls(), 2);
 }
 
-TEST_F(ClosingFixture, WaitStartingAtTheLastSecondsOfTheDayEndsFiveSecondsLater)
+TEST_F(ClosingSequence, WaitStartingAtTheLastSecondsOfTheDayEndsFiveSecondsLater)
 {
     clock.SetTime(23, 59, 58);
     const auto start = clock.Monotonic();
@@ -151,7 +145,7 @@ TEST_F(ClosingFixture, WaitStartingAtTheLastSecondsOfTheDayEndsFiveSecondsLater)
     EXPECT_EQ(power.Calls().size(), 2u);
 }
 
-TEST_F(ClosingFixture, KindChosenDuringTheWaitIsTheOneCarriedOut)
+TEST_F(ClosingSequence, KindChosenDuringTheWaitIsTheOneCarriedOut)
 {
     events.Schedule(2500ms, [&] { window.kind = ClosingKind::LogOff; });
 
@@ -161,7 +155,7 @@ TEST_F(ClosingFixture, KindChosenDuringTheWaitIsTheOneCarriedOut)
     EXPECT_EQ(power.Calls()[0].flags, ExitFlags::LogOff);
 }
 
-TEST_F(ClosingFixture, ProgramEndedDuringTheWaitRequestsNothing)
+TEST_F(ClosingSequence, ProgramEndedDuringTheWaitRequestsNothing)
 {
     events.Schedule(3000ms, [&] { runtime.EndNow(); });
 
@@ -172,9 +166,10 @@ TEST_F(ClosingFixture, ProgramEndedDuringTheWaitRequestsNothing)
     EXPECT_EQ(tray.Calls()[0].message, TrayMessage::Modify);
 }
 
-TEST_F(ClosingFixture, PrivilegeThatCannotBeEnabledIsReportedAndNothingIsRequested)
+TEST_F(ClosingSequence, PrivilegeThatCannotBeEnabledIsReportedAndNothingIsRequested)
 {
-    power.privilegeFailure = platform::PowerOutcome{false, L"Not all privileges or groups referenced are assigned."};
+    power.privilegeFailure =
+        platform::PowerOutcome{false, L"Not all privileges or groups referenced are assigned."};
 
     EXPECT_THROW(Run(), platform::ProgramEnded);
 
@@ -188,7 +183,7 @@ TEST_F(ClosingFixture, PrivilegeThatCannotBeEnabledIsReportedAndNothingIsRequest
     EXPECT_EQ(runtime.endCount, 1);
 }
 
-TEST_F(ClosingFixture, RequestRefusedByWindowsIsReportedBeforeTheEnd)
+TEST_F(ClosingSequence, RequestRefusedByWindowsIsReportedBeforeTheEnd)
 {
     window.kind = ClosingKind::LogOff;
     power.exitFailure = platform::PowerOutcome{false, L"Access is denied."};

@@ -15,8 +15,8 @@ TEST(IsAcceptedKey, TakesDigitsAndBackspaceOnly)
         EXPECT_TRUE(IsAcceptedKey(digit)) << static_cast<int>(digit);
     }
     EXPECT_TRUE(IsAcceptedKey(L'\b'));
-    for (const wchar_t refused : {L'a', L'Z', L' ', L'\r', L'\x1b', L'\t', L'\x16', L'\x03', L'-', L'+', L'.', L'ş',
-                                  L'İ', L'\u0660' /* Arabic-Indic zero */, L'\x7f'})
+    for (const wchar_t refused : {L'a', L'Z', L' ', L'\r', L'\x1b', L'\t', L'\x16', L'\x03', L'-', L'+', L'.',
+                                  L'ş', L'İ', L'\u0660' /* Arabic-Indic zero */, L'\x7f'})
     {
         EXPECT_FALSE(IsAcceptedKey(refused)) << static_cast<int>(refused);
     }
@@ -45,10 +45,11 @@ TEST_P(FieldNumberOf, ReadsOnlyTextsMadeOfDigits)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, FieldNumberOf,
-                         testing::Values(NumberCase{L"", std::nullopt}, NumberCase{L"0", 0}, NumberCase{L"07", 7},
-                                         NumberCase{L"23", 23}, NumberCase{L"60", 60}, NumberCase{L"ab", std::nullopt},
-                                         NumberCase{L"1a", std::nullopt}, NumberCase{L" 5", std::nullopt},
-                                         NumberCase{L"-1", std::nullopt}, NumberCase{L"4.5", std::nullopt},
+                         testing::Values(NumberCase{L"", std::nullopt}, NumberCase{L"0", 0},
+                                         NumberCase{L"07", 7}, NumberCase{L"23", 23}, NumberCase{L"60", 60},
+                                         NumberCase{L"ab", std::nullopt}, NumberCase{L"1a", std::nullopt},
+                                         NumberCase{L" 5", std::nullopt}, NumberCase{L"-1", std::nullopt},
+                                         NumberCase{L"4.5", std::nullopt},
                                          NumberCase{L"99999999999999999999", 1'000'000}));
 
 TEST(PadToTwoDigits, PadsOneCharacterOnly)

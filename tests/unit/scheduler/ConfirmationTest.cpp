@@ -31,22 +31,26 @@ TEST_P(ConfirmationFor, SentenceLineBreakAndQuestionIndentedByHalfTheSentence)
 INSTANTIATE_TEST_SUITE_P(
     AllSix, ConfirmationFor,
     testing::Values(
-        SentenceCase{ScheduleMode::Clock, ClosingKind::Shutdown, L"Windows belirttiğiniz zamanda kapatılacaktır!", 22},
+        SentenceCase{ScheduleMode::Clock, ClosingKind::Shutdown,
+                     L"Windows belirttiğiniz zamanda kapatılacaktır!", 22},
         SentenceCase{ScheduleMode::Clock, ClosingKind::Restart,
                      L"Windows belirttiğiniz zamanda yeniden başlatılacaktır!", 27},
-        SentenceCase{ScheduleMode::Clock, ClosingKind::LogOff, L"Oturumunuz belirttiğiniz zamanda kapatılacaktır!", 24},
+        SentenceCase{ScheduleMode::Clock, ClosingKind::LogOff,
+                     L"Oturumunuz belirttiğiniz zamanda kapatılacaktır!", 24},
         SentenceCase{ScheduleMode::Application, ClosingKind::Shutdown,
                      L"Windows belirttiğiniz program kapatıldığı zaman ve belirttiğiniz kadar süre geçince "
                      L"kapatılacaktır!",
                      49},
-        SentenceCase{ScheduleMode::Application, ClosingKind::Restart,
-                     L"Windows belirttiğiniz program kapatıldığı zaman ve belirttiğiniz kadar süre geçince yeniden "
-                     L"başlatılacaktır!",
-                     54},
-        SentenceCase{ScheduleMode::Application, ClosingKind::LogOff,
-                     L"Oturumunuz belirttiğiniz program kapatıldığı zaman ve belirttiğiniz kadar süre geçince "
-                     L"kapatılacaktır!",
-                     51}));
+        SentenceCase{
+            ScheduleMode::Application, ClosingKind::Restart,
+            L"Windows belirttiğiniz program kapatıldığı zaman ve belirttiğiniz kadar süre geçince yeniden "
+            L"başlatılacaktır!",
+            54},
+        SentenceCase{
+            ScheduleMode::Application, ClosingKind::LogOff,
+            L"Oturumunuz belirttiğiniz program kapatıldığı zaman ve belirttiğiniz kadar süre geçince "
+            L"kapatılacaktır!",
+            51}));
 
 } // namespace
 } // namespace dorvik::scheduler

@@ -1,4 +1,5 @@
-// Target times: offsets past midnight and across months and years, typed times of day, and when a target is due.
+// Target times: offsets past midnight and across months and years, typed times of day, and when a target is
+// due.
 #include "scheduler/HedefZaman.h"
 
 #include <gtest/gtest.h>
@@ -36,21 +37,34 @@ TEST_P(TargetAfterQuickChoice, AddsTheChoicesOffsetAndCarriesIntoTheNextDay)
     EXPECT_EQ(TargetAfter(GetParam().now, QuickOffset(GetParam().choice)), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Offsets, TargetAfterQuickChoice,
-    testing::Values(
-        OffsetCase{MakeLocalSeconds(2026, 12, 7, 12, 0, 0), QuickChoice::Hemen, {Day(2026, 12, 7), At(12, 0, 3)}},
-        OffsetCase{MakeLocalSeconds(2026, 12, 7, 10, 15, 58), QuickChoice::Hemen, {Day(2026, 12, 7), At(10, 16, 1)}},
-        OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 30, 10), QuickChoice::BirSaatSonra,
-                   {Day(2026, 12, 8), At(0, 30, 10)}},
-        OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 0, 0), QuickChoice::IkiSaatSonra, {Day(2026, 12, 8), At(1, 0, 0)}},
-        OffsetCase{MakeLocalSeconds(2026, 12, 7, 9, 45, 0), QuickChoice::YarimSaatSonra,
-                   {Day(2026, 12, 7), At(10, 15, 0)}},
-        OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 59, 58), QuickChoice::Hemen, {Day(2026, 12, 8), At(0, 0, 1)}},
-        OffsetCase{MakeLocalSeconds(2026, 12, 31, 23, 45, 0), QuickChoice::YarimSaatSonra,
-                   {Day(2027, 1, 1), At(0, 15, 0)}},
-        OffsetCase{MakeLocalSeconds(2028, 2, 28, 23, 0, 0), QuickChoice::IkiSaatSonra, {Day(2028, 2, 29), At(1, 0, 0)}},
-        OffsetCase{MakeLocalSeconds(2027, 2, 28, 23, 0, 0), QuickChoice::IkiSaatSonra, {Day(2027, 3, 1), At(1, 0, 0)}}));
+INSTANTIATE_TEST_SUITE_P(Offsets, TargetAfterQuickChoice,
+                         testing::Values(OffsetCase{MakeLocalSeconds(2026, 12, 7, 12, 0, 0),
+                                                    QuickChoice::Hemen,
+                                                    {Day(2026, 12, 7), At(12, 0, 3)}},
+                                         OffsetCase{MakeLocalSeconds(2026, 12, 7, 10, 15, 58),
+                                                    QuickChoice::Hemen,
+                                                    {Day(2026, 12, 7), At(10, 16, 1)}},
+                                         OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 30, 10),
+                                                    QuickChoice::BirSaatSonra,
+                                                    {Day(2026, 12, 8), At(0, 30, 10)}},
+                                         OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 0, 0),
+                                                    QuickChoice::IkiSaatSonra,
+                                                    {Day(2026, 12, 8), At(1, 0, 0)}},
+                                         OffsetCase{MakeLocalSeconds(2026, 12, 7, 9, 45, 0),
+                                                    QuickChoice::YarimSaatSonra,
+                                                    {Day(2026, 12, 7), At(10, 15, 0)}},
+                                         OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 59, 58),
+                                                    QuickChoice::Hemen,
+                                                    {Day(2026, 12, 8), At(0, 0, 1)}},
+                                         OffsetCase{MakeLocalSeconds(2026, 12, 31, 23, 45, 0),
+                                                    QuickChoice::YarimSaatSonra,
+                                                    {Day(2027, 1, 1), At(0, 15, 0)}},
+                                         OffsetCase{MakeLocalSeconds(2028, 2, 28, 23, 0, 0),
+                                                    QuickChoice::IkiSaatSonra,
+                                                    {Day(2028, 2, 29), At(1, 0, 0)}},
+                                         OffsetCase{MakeLocalSeconds(2027, 2, 28, 23, 0, 0),
+                                                    QuickChoice::IkiSaatSonra,
+                                                    {Day(2027, 3, 1), At(1, 0, 0)}}));
 
 TEST(QuickOffset, IsWholeSecondsForEachChoice)
 {
@@ -63,13 +77,16 @@ TEST(QuickOffset, IsWholeSecondsForEachChoice)
 
 TEST(TargetAt, TypedTimeStillAheadFallsToday)
 {
-    EXPECT_EQ(TargetAt(MakeLocalSeconds(2026, 12, 7, 6, 0, 0), At(7, 5, 9)), (Target{Day(2026, 12, 7), At(7, 5, 9)}));
+    EXPECT_EQ(TargetAt(MakeLocalSeconds(2026, 12, 7, 6, 0, 0), At(7, 5, 9)),
+              (Target{Day(2026, 12, 7), At(7, 5, 9)}));
 }
 
 TEST(TargetAt, TypedTimeAlreadyPastFallsTomorrow)
 {
-    EXPECT_EQ(TargetAt(MakeLocalSeconds(2026, 12, 7, 8, 0, 0), At(7, 5, 9)), (Target{Day(2026, 12, 8), At(7, 5, 9)}));
-    EXPECT_EQ(TargetAt(MakeLocalSeconds(2026, 12, 31, 23, 0, 0), At(0, 0, 0)), (Target{Day(2027, 1, 1), At(0, 0, 0)}));
+    EXPECT_EQ(TargetAt(MakeLocalSeconds(2026, 12, 7, 8, 0, 0), At(7, 5, 9)),
+              (Target{Day(2026, 12, 8), At(7, 5, 9)}));
+    EXPECT_EQ(TargetAt(MakeLocalSeconds(2026, 12, 31, 23, 0, 0), At(0, 0, 0)),
+              (Target{Day(2027, 1, 1), At(0, 0, 0)}));
 }
 
 TEST(TargetAt, TypedTimeEqualToNowIsDueNow)

@@ -38,17 +38,18 @@ constexpr TickDecision kComputeAndCompare{true, true};
 
 INSTANTIATE_TEST_SUITE_P(
     States, DecideTickIn,
-    testing::Values(TickCase{"Idle", {false, false, false, true}, false, kNothing, false},
-                    TickCase{"IdleApplicationMode", {false, true, true, true}, false, kNothing, false},
-                    TickCase{"ArmedClockMode", {true, false, false, false}, false, kCompare, false},
-                    TickCase{"ArmedClockModeWithWindowChosen", {true, false, true, false}, false, kCompare, false},
-                    TickCase{"ApplicationModeNothingChosen", {true, true, false, true}, false, kNothing, false},
-                    TickCase{"ApplicationModeWindowPresent", {true, true, true, true}, true, kNothing, true},
-                    TickCase{"ApplicationModeWindowGone", {true, true, true, true}, false, kComputeAndCompare, true},
-                    TickCase{"ApplicationModeGoneAgainAfterTargetComputed", {true, true, true, false}, false, kCompare,
-                             true},
-                    TickCase{"ApplicationModeBackAfterTargetComputed", {true, true, true, false}, true, kNothing,
-                             true}),
+    testing::Values(
+        TickCase{"Idle", {false, false, false, true}, false, kNothing, false},
+        TickCase{"IdleApplicationMode", {false, true, true, true}, false, kNothing, false},
+        TickCase{"ArmedClockMode", {true, false, false, false}, false, kCompare, false},
+        TickCase{"ArmedClockModeWithWindowChosen", {true, false, true, false}, false, kCompare, false},
+        TickCase{"ArmedClockModeWithoutTarget", {true, false, true, true}, false, kNothing, false},
+        TickCase{"ApplicationModeNothingChosen", {true, true, false, true}, false, kNothing, false},
+        TickCase{"ApplicationModeWindowPresent", {true, true, true, true}, true, kNothing, true},
+        TickCase{"ApplicationModeWindowGone", {true, true, true, true}, false, kComputeAndCompare, true},
+        TickCase{
+            "ApplicationModeGoneAgainAfterTargetComputed", {true, true, true, false}, false, kCompare, true},
+        TickCase{"ApplicationModeBackAfterTargetComputed", {true, true, true, false}, true, kNothing, true}),
     [](const testing::TestParamInfo<TickCase>& param) { return std::string(param.param.name); });
 
 } // namespace

@@ -1,9 +1,10 @@
 // The tray record's fields, the decoding of the callback's x coordinate, and the wish to show the icon.
-#include "platform/fake/FakeServices.h"
-#include "tray/TrayPresence.h"
 #include "tray/TrayRecord.h"
 
 #include <gtest/gtest.h>
+
+#include "platform/fake/FakeServices.h"
+#include "tray/TrayPresence.h"
 
 namespace dorvik::tray
 {
@@ -38,7 +39,8 @@ class DecodeCallbackXOf : public testing::TestWithParam<DecodeCase>
 
 TEST_P(DecodeCallbackXOf, GivesTheMouseMessageInPixels)
 {
-    EXPECT_EQ(DecodeCallbackX(GetParam().x, GetParam().inTwips, GetParam().twipsPerPixel), GetParam().expected);
+    EXPECT_EQ(DecodeCallbackX(GetParam().x, GetParam().inTwips, GetParam().twipsPerPixel),
+              GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(PixelsAndTwips, DecodeCallbackXOf,

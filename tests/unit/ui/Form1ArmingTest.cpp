@@ -1,8 +1,8 @@
 // Arming: the confirmation for every kind and mode, the target it computes, the yellow icon in the tray, the
 // cancel by a mode switch, and the quick choices that open the clock frame.
-#include "support/Form1Harness.h"
-
 #include <gtest/gtest.h>
+
+#include "support/Form1Harness.h"
 
 namespace dorvik::test
 {
@@ -19,9 +19,9 @@ TimeOfDay At(int h, int m, int s)
     return {static_cast<std::uint8_t>(h), static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(s)};
 }
 
-struct ArmingFixture : testing::Test
+struct Form1Arming : testing::Test
 {
-    ArmingFixture()
+    Form1Arming()
     {
         h.clock.Set({2026, 12, 7, 12, 0, 0});
         h.Start();
@@ -50,7 +50,7 @@ struct SentenceCase
     std::size_t blanks;
 };
 
-class ConfirmationQuestion : public ArmingFixture, public testing::WithParamInterface<SentenceCase>
+class ConfirmationQuestion : public Form1Arming, public testing::WithParamInterface<SentenceCase>
 {
 };
 
@@ -92,16 +92,18 @@ INSTANTIATE_TEST_SUITE_P(
                      L"Windows belirttiğiniz program kapatıldığı zaman ve belirttiğiniz kadar süre geçince "
                      L"kapatılacaktır!",
                      49},
-        SentenceCase{true, MenuItem::BilgisayariYenidenBaslat,
-                     L"Windows belirttiğiniz program kapatıldığı zaman ve belirttiğiniz kadar süre geçince yeniden "
-                     L"başlatılacaktır!",
-                     54},
-        SentenceCase{true, MenuItem::OturumuKapat,
-                     L"Oturumunuz belirttiğiniz program kapatıldığı zaman ve belirttiğiniz kadar süre geçince "
-                     L"kapatılacaktır!",
-                     51}));
+        SentenceCase{
+            true, MenuItem::BilgisayariYenidenBaslat,
+            L"Windows belirttiğiniz program kapatıldığı zaman ve belirttiğiniz kadar süre geçince yeniden "
+            L"başlatılacaktır!",
+            54},
+        SentenceCase{
+            true, MenuItem::OturumuKapat,
+            L"Oturumunuz belirttiğiniz program kapatıldığı zaman ve belirttiğiniz kadar süre geçince "
+            L"kapatılacaktır!",
+            51}));
 
-TEST_F(ArmingFixture, NoChangesNothing)
+TEST_F(Form1Arming, NoChangesNothing)
 {
     h.dialogs.AnswerQuestionsWith(MsgResult::No);
 
@@ -114,7 +116,7 @@ TEST_F(ArmingFixture, NoChangesNothing)
     EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
 }
 
-TEST_F(ArmingFixture, YesInClockModeComputesTheTargetTurnsYellowAndHidesInTheTray)
+TEST_F(Form1Arming, YesInClockModeComputesTheTargetTurnsYellowAndHidesInTheTray)
 {
     h.form.BtnDorvik_Click();
 
@@ -129,7 +131,7 @@ TEST_F(ArmingFixture, YesInClockModeComputesTheTargetTurnsYellowAndHidesInTheTra
     EXPECT_FALSE(h.view.Shown());
 }
 
-TEST_F(ArmingFixture, TargetIsComputedFromTheMomentOfYes)
+TEST_F(Form1Arming, TargetIsComputedFromTheMomentOfYes)
 {
     // The question stays open for a while before the user answers.
     h.dialogs.WhileOpen([&](const platform::ShownMessage&) { h.clock.Advance(std::chrono::seconds(40)); });
@@ -148,7 +150,7 @@ struct TargetCase
     int dayOffset;
 };
 
-class ClockModeTarget : public ArmingFixture, public testing::WithParamInterface<TargetCase>
+class ClockModeTarget : public Form1Arming, public testing::WithParamInterface<TargetCase>
 {
 };
 
@@ -177,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TargetCase{"TwoHoursPastMidnight", {2026, 12, 7, 23, 0, 0}, 3, At(1, 0, 0), 1}),
     [](const testing::TestParamInfo<TargetCase>& param) { return std::string(param.param.name); });
 
-TEST_F(ArmingFixture, SaatiBelirleTakesTheTypedTime)
+TEST_F(Form1Arming, SaatiBelirleTakesTheTypedTime)
 {
     h.view.UserSelectOption(4);
     h.view.SetText(Saat(0), L"07");
@@ -191,7 +193,7 @@ TEST_F(ArmingFixture, SaatiBelirleTakesTheTypedTime)
     EXPECT_EQ(h.form.Fields().HedefGun, std::chrono::local_days{std::chrono::year{2026} / 12 / 8});
 }
 
-TEST_F(ArmingFixture, SaatiBelirleCountsAnEmptyOrUnreadableFieldAsZero)
+TEST_F(Form1Arming, SaatiBelirleCountsAnEmptyOrUnreadableFieldAsZero)
 {
     h.view.UserSelectOption(4);
     h.view.SetText(Saat(0), L"13");
@@ -204,7 +206,7 @@ TEST_F(ArmingFixture, SaatiBelirleCountsAnEmptyOrUnreadableFieldAsZero)
     EXPECT_EQ(h.form.Fields().HedefZaman, At(13, 0, 0));
 }
 
-TEST_F(ArmingFixture, ArmingWithTheClockFrameStillOpenReadsTheFieldsAsTheyStand)
+TEST_F(Form1Arming, ArmingWithTheClockFrameStillOpenReadsTheFieldsAsTheyStand)
 {
     h.view.UserSelectOption(4);
     h.view.SetText(Saat(0), L"18");
@@ -217,7 +219,7 @@ TEST_F(ArmingFixture, ArmingWithTheClockFrameStillOpenReadsTheFieldsAsTheyStand)
     EXPECT_EQ(h.form.Fields().HedefZaman, At(18, 30, 0));
 }
 
-TEST_F(ArmingFixture, ApplicationModeComputesNothingAtArming)
+TEST_F(Form1Arming, ApplicationModeComputesNothingAtArming)
 {
     ChooseWindowInPicker();
     const TimeOfDay before = h.form.Fields().HedefZaman;
@@ -230,7 +232,7 @@ TEST_F(ArmingFixture, ApplicationModeComputesNothingAtArming)
     EXPECT_EQ(h.tray.ShownIcon(), IconId::DorvikSet);
 }
 
-TEST_F(ArmingFixture, SaatiBelirleOpensTheClockFrameOnClickAndOnRelease)
+TEST_F(Form1Arming, SaatiBelirleOpensTheClockFrameOnClickAndOnRelease)
 {
     h.form.OptHizli_Click(4);
     EXPECT_TRUE(h.view.Visible(ControlId::SaatSec));
@@ -243,7 +245,7 @@ TEST_F(ArmingFixture, SaatiBelirleOpensTheClockFrameOnClickAndOnRelease)
     EXPECT_FALSE(h.view.Enabled(ControlId::FrmKapama));
 }
 
-TEST_F(ArmingFixture, OtherQuickChoicesOnlySelect)
+TEST_F(Form1Arming, OtherQuickChoicesOnlySelect)
 {
     for (int option = 0; option < 4; ++option)
     {
@@ -254,7 +256,7 @@ TEST_F(ArmingFixture, OtherQuickChoicesOnlySelect)
     }
 }
 
-TEST_F(ArmingFixture, SwitchingToApplicationModeWhileArmedCancelsAndOpensThePicker)
+TEST_F(Form1Arming, SwitchingToApplicationModeWhileArmedCancelsAndOpensThePicker)
 {
     h.form.BtnDorvik_Click();
     h.form.mPopRestore_Click();
@@ -280,7 +282,7 @@ TEST_F(ArmingFixture, SwitchingToApplicationModeWhileArmedCancelsAndOpensThePick
     EXPECT_FALSE(h.view.Enabled(ControlId::BtnDorvik));
 }
 
-TEST_F(ArmingFixture, SwitchingToClockModeWhileArmedCancelsAndKeepsTheChosenWindow)
+TEST_F(Form1Arming, SwitchingToClockModeWhileArmedCancelsAndKeepsTheChosenWindow)
 {
     const platform::WindowId window = ChooseWindowInPicker();
     h.form.BtnDorvik_Click();
@@ -299,7 +301,7 @@ TEST_F(ArmingFixture, SwitchingToClockModeWhileArmedCancelsAndKeepsTheChosenWind
     EXPECT_TRUE(h.view.Enabled(ControlId::BtnDorvik));
 }
 
-TEST_F(ArmingFixture, SwitchingModeWhileIdleShowsNothing)
+TEST_F(Form1Arming, SwitchingModeWhileIdleShowsNothing)
 {
     h.form.ProgramaGore_Click();
     h.form.SaateGore_Click();
@@ -307,7 +309,7 @@ TEST_F(ArmingFixture, SwitchingModeWhileIdleShowsNothing)
     EXPECT_EQ(h.picker.showings, 1);
 }
 
-TEST_F(ArmingFixture, ClickingTheMarkedModeKeepsTheArmedClosing)
+TEST_F(Form1Arming, ClickingTheMarkedModeKeepsTheArmedClosing)
 {
     h.form.BtnDorvik_Click();
     h.form.mPopRestore_Click();
@@ -319,7 +321,7 @@ TEST_F(ArmingFixture, ClickingTheMarkedModeKeepsTheArmedClosing)
     EXPECT_TRUE(h.dialogs.Shown().empty());
 }
 
-TEST_F(ArmingFixture, ClickingMarkedClockModeReenablesTheButton)
+TEST_F(Form1Arming, ClickingMarkedClockModeReenablesTheButton)
 {
     h.view.SetEnabled(ControlId::BtnDorvik, false);
     h.form.SaateGore_Click();
@@ -327,7 +329,7 @@ TEST_F(ArmingFixture, ClickingMarkedClockModeReenablesTheButton)
     EXPECT_TRUE(h.dialogs.Shown().empty());
 }
 
-TEST_F(ArmingFixture, ClickingMarkedApplicationModeOpensThePickerAndKeepsTheArmedClosing)
+TEST_F(Form1Arming, ClickingMarkedApplicationModeOpensThePickerAndKeepsTheArmedClosing)
 {
     const platform::WindowId window = ChooseWindowInPicker();
     h.form.BtnDorvik_Click();
@@ -343,7 +345,7 @@ TEST_F(ArmingFixture, ClickingMarkedApplicationModeOpensThePickerAndKeepsTheArme
     EXPECT_TRUE(h.dialogs.Shown().empty());
 }
 
-TEST_F(ArmingFixture, ApplicationModeWithoutAChoiceKeepsTheButtonDisabled)
+TEST_F(Form1Arming, ApplicationModeWithoutAChoiceKeepsTheButtonDisabled)
 {
     h.picker.user = [](Uygulama& picker, FakeUygulamaView&) { picker.Command2_Click(); };
 
@@ -353,7 +355,7 @@ TEST_F(ArmingFixture, ApplicationModeWithoutAChoiceKeepsTheButtonDisabled)
     EXPECT_FALSE(h.view.Enabled(ControlId::BtnDorvik));
 }
 
-TEST_F(ArmingFixture, RestoredAndArmedAgainInClockModeComputesAFreshTarget)
+TEST_F(Form1Arming, RestoredAndArmedAgainInClockModeComputesAFreshTarget)
 {
     h.form.BtnDorvik_Click();
     h.form.mPopRestore_Click();

@@ -1,17 +1,17 @@
 // The clock fields: which keys pass, the limits, pastes that bypass the key filter, the scroll bar and
 // "T&amam".
-#include "support/Form1Harness.h"
-
 #include <gtest/gtest.h>
+
+#include "support/Form1Harness.h"
 
 namespace dorvik::test
 {
 namespace
 {
 
-struct ClockFieldsFixture : testing::Test
+struct Form1ClockFields : testing::Test
 {
-    ClockFieldsFixture()
+    Form1ClockFields()
     {
         h.clock.Set({2026, 12, 7, 14, 30, 45});
         h.Start();
@@ -31,7 +31,7 @@ struct TypingCase
     const wchar_t* after;
 };
 
-class Typing : public ClockFieldsFixture, public testing::WithParamInterface<TypingCase>
+class Typing : public Form1ClockFields, public testing::WithParamInterface<TypingCase>
 {
 };
 
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TypingCase{"BackspaceThenDigit", 1, L"45", L"\b9", L"49"}),
     [](const testing::TestParamInfo<TypingCase>& param) { return std::string(param.param.name); });
 
-TEST_F(ClockFieldsFixture, RefusedKeyIsSwallowedBeforeTheFieldSeesIt)
+TEST_F(Form1ClockFields, RefusedKeyIsSwallowedBeforeTheFieldSeesIt)
 {
     wchar_t key = L'q';
     h.form.Saat_KeyPress(0, key);
@@ -80,7 +80,7 @@ TEST_F(ClockFieldsFixture, RefusedKeyIsSwallowedBeforeTheFieldSeesIt)
     EXPECT_EQ(digit, L'4');
 }
 
-TEST_F(ClockFieldsFixture, AcceptedKeyRemembersTheTextBeforeIt)
+TEST_F(Form1ClockFields, AcceptedKeyRemembersTheTextBeforeIt)
 {
     h.view.SetText(Saat(1), L"4");
     wchar_t key = L'5';
@@ -97,7 +97,7 @@ struct PasteCase
     const wchar_t* after;
 };
 
-class Pasting : public ClockFieldsFixture, public testing::WithParamInterface<PasteCase>
+class Pasting : public Form1ClockFields, public testing::WithParamInterface<PasteCase>
 {
 };
 
@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PasteCase{"TurkishLettersEmpty", 1, L"", L"çğ", L""}),
     [](const testing::TestParamInfo<PasteCase>& param) { return std::string(param.param.name); });
 
-TEST_F(ClockFieldsFixture, FocusFitsTheScrollBarToTheFieldAndItsValue)
+TEST_F(Form1ClockFields, FocusFitsTheScrollBarToTheFieldAndItsValue)
 {
     h.view.SetText(Saat(1), L"05");
     h.view.UserFocus(1);
@@ -141,14 +141,14 @@ TEST_F(ClockFieldsFixture, FocusFitsTheScrollBarToTheFieldAndItsValue)
     EXPECT_EQ(h.view.ScrollValue(), 14);
 }
 
-TEST_F(ClockFieldsFixture, FocusOnAnEmptyOrUnreadableFieldPutsTheScrollBarAtZero)
+TEST_F(Form1ClockFields, FocusOnAnEmptyOrUnreadableFieldPutsTheScrollBarAtZero)
 {
     h.view.SetText(Saat(2), L"");
     h.view.UserFocus(2);
     EXPECT_EQ(h.view.ScrollValue(), 0);
 }
 
-TEST_F(ClockFieldsFixture, ScrollBarStepsTheFocusedFieldAndWritesItUnpadded)
+TEST_F(Form1ClockFields, ScrollBarStepsTheFocusedFieldAndWritesItUnpadded)
 {
     h.view.SetText(Saat(1), L"05");
     h.view.UserFocus(1);
@@ -164,7 +164,7 @@ TEST_F(ClockFieldsFixture, ScrollBarStepsTheFocusedFieldAndWritesItUnpadded)
     EXPECT_EQ(h.view.Text(Saat(2)), L"8");
 }
 
-TEST_F(ClockFieldsFixture, ScrollBarDoesNotWrapAtEitherEnd)
+TEST_F(Form1ClockFields, ScrollBarDoesNotWrapAtEitherEnd)
 {
     h.view.SetText(Saat(0), L"23");
     h.view.UserFocus(0);
@@ -179,7 +179,7 @@ TEST_F(ClockFieldsFixture, ScrollBarDoesNotWrapAtEitherEnd)
     EXPECT_EQ(h.view.Text(Saat(1)), L"1");
 }
 
-TEST_F(ClockFieldsFixture, ScrollBarBeforeAnyFocusStepsTheHourWithinItsRange)
+TEST_F(Form1ClockFields, ScrollBarBeforeAnyFocusStepsTheHourWithinItsRange)
 {
     EXPECT_EQ(h.view.ScrollMin(), 23);
     h.view.UserScroll(true);
@@ -187,7 +187,7 @@ TEST_F(ClockFieldsFixture, ScrollBarBeforeAnyFocusStepsTheHourWithinItsRange)
     EXPECT_EQ(h.view.Text(Saat(1)), L"30");
 }
 
-TEST_F(ClockFieldsFixture, ScrollBarKeepsSteppingTheLastFocusedField)
+TEST_F(Form1ClockFields, ScrollBarKeepsSteppingTheLastFocusedField)
 {
     h.view.SetText(Saat(2), L"45");
     h.view.UserFocus(2);
@@ -196,7 +196,7 @@ TEST_F(ClockFieldsFixture, ScrollBarKeepsSteppingTheLastFocusedField)
     EXPECT_EQ(h.view.Text(Saat(0)), L"14");
 }
 
-TEST_F(ClockFieldsFixture, TamamClosesTheFrameAndReenablesTheQuickChoicesWithoutTouchingTheFields)
+TEST_F(Form1ClockFields, TamamClosesTheFrameAndReenablesTheQuickChoicesWithoutTouchingTheFields)
 {
     ASSERT_TRUE(h.view.Visible(ControlId::SaatSec));
     ASSERT_FALSE(h.view.Enabled(ControlId::FrmKapama));

@@ -1,7 +1,7 @@
 // The kind of closing: one check mark, and a message only when the kind changes while a closing is armed.
-#include "support/Form1Harness.h"
-
 #include <gtest/gtest.h>
+
+#include "support/Form1Harness.h"
 
 namespace dorvik::test
 {
@@ -48,7 +48,8 @@ TEST_P(KindChoice, MarksExactlyTheClickedKind)
 
     Click(h.form, c.clicked);
 
-    for (const MenuItem kind : {MenuItem::BilgisayariKapat, MenuItem::OturumuKapat, MenuItem::BilgisayariYenidenBaslat})
+    for (const MenuItem kind :
+         {MenuItem::BilgisayariKapat, MenuItem::OturumuKapat, MenuItem::BilgisayariYenidenBaslat})
     {
         EXPECT_EQ(h.view.Checked(kind), kind == c.clicked);
     }
@@ -68,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, KindChoice,
     testing::Values(
         KindCase{"IdleChangeIsSilent", false, MenuItem::BilgisayariKapat, MenuItem::OturumuKapat, nullptr},
-        KindCase{"ArmedMarkedKindIsSilent", true, MenuItem::BilgisayariKapat, MenuItem::BilgisayariKapat, nullptr},
+        KindCase{"ArmedMarkedKindIsSilent", true, MenuItem::BilgisayariKapat, MenuItem::BilgisayariKapat,
+                 nullptr},
         KindCase{"IdleMarkedKindIsSilent", false, MenuItem::OturumuKapat, MenuItem::OturumuKapat, nullptr},
         KindCase{"ArmedToLogOff", true, MenuItem::BilgisayariKapat, MenuItem::OturumuKapat,
                  L"Önce belirlediğiniz kapama türü ' Oturumu Kapat ' olarak değiştirilmiştir!"},

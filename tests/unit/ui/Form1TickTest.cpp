@@ -1,0 +1,324 @@
+// The countdown: the blinking status clock, and when an armed closing fires in clock and application mode.
+#include <gtest/gtest.h>
+
+#include "support/Form1Harness.h"
+
+namespace dorvik::test
+{
+namespace
+{
+
+using namespace std::chrono_literals;
+using platform::IconId;
+using platform::MsgResult;
+
+struct Form1Tick : testing::Test
+{
+    Form1Tick()
+    {
+        h.clock.Set({2026, 12, 7, 12, 0, 0});
+        h.Start();
+    }
+
+    // Ticks as Timer1 does, twice a second, until the program ends or the time is up; returns whether it
+    // ended.
+    bool TickFor(std::chrono::milliseconds span)
+    {
+        for (auto elapsed = 0ms; elapsed < span; elapsed += 500ms)
+        {
+            h.clock.Advance(500ms);
+            try
+            {
+                h.form.Timer1_Tick();
+            }
+            catch (const platform::ProgramEnded&)
+            {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void Tick() { h.form.Timer1_Tick(); }
+
+    platform::WindowId ArmOnWindow(int quickChoice)
+    {
+        const platform::WindowId window = h.windows.Add({.title = L"Hesap Makinesi"});
+        h.picker.user = [](Uygulama& picker, FakeUygulamaView& view) {
+            view.UserSelect(1);
+            picker.BtnUygulamaSec_Click();
+        };
+        h.form.ProgramaGore_Click();
+        h.view.UserSelectOption(quickChoice);
+        h.form.Command2_Click();
+        h.form.BtnDorvik_Click();
+        return window;
+    }
+
+    bool ClosingRequested() const { return !h.power.Calls().empty(); }
+
+    Form1Harness h;
+};
+
+TEST_F(Form1Tick, ColonIsOffOnTheFirstTickAndBlinksEveryTick)
+{
+    h.clock.Set({2026, 12, 6, 14, 5, 0});
+    Tick();
+    EXPECT_EQ(h.view.StatusText(), L"06 December 2026, 14   05");
+    Tick();
+    EXPECT_EQ(h.view.StatusText(), L"06 December 2026, 14 : 05");
+    Tick();
+    EXPECT_EQ(h.view.StatusText(), L"06 December 2026, 14   05");
+}
+
+TEST_F(Form1Tick, StatusClockFollowsTheClockNotTheNumberOfTicks)
+{
+    h.clock.Set({2026, 12, 31, 23, 59, 59});
+    Tick();
+    h.clock.Set({2027, 1, 1, 0, 0, 1});
+    Tick();
+    EXPECT_EQ(h.view.StatusText(), L"01 January 2027, 00 : 00");
+}
+
+TEST_F(Form1Tick, IdleTickDoesNothingBeyondTheClock)
+{
+    EXPECT_FALSE(TickFor(10s));
+    EXPECT_TRUE(h.tray.Calls().empty());
+    EXPECT_EQ(h.windows.CallCount(platform::FakeCall::TopLevelWindows), 0u);
+}
+
+TEST_F(Form1Tick, ClockModeFiresOnTheFirstTickAtTheTarget)
+{
+    h.form.BtnDorvik_Click(); // "Hemen!" at 12:00:00: 12:00:03
+    h.clock.SetTime(12, 0, 2);
+    Tick();
+    EXPECT_TRUE(h.view.TimerEnabled());
+
+    h.clock.SetTime(12, 0, 3);
+    EXPECT_THROW(Tick(), platform::ProgramEnded);
+    EXPECT_FALSE(h.view.TimerEnabled());
+    EXPECT_TRUE(ClosingRequested());
+}
+
+TEST_F(Form1Tick, HemenClosesAboutEightSecondsAfterYes)
+{
+    h.form.BtnDorvik_Click();
+    const auto armedAt = h.clock.Monotonic();
+
+    EXPECT_TRUE(TickFor(60s));
+
+    const auto closingAfter = h.clock.Monotonic() - armedAt;
+    EXPECT_GE(closingAfter, 8000ms);
+    EXPECT_LE(closingAfter, 8500ms);
+}
+
+TEST_F(Form1Tick, ClockModeTargetPastMidnightFiresTheNextDay)
+{
+    h.clock.Set({2026, 12, 7, 23, 30, 10});
+    h.view.UserSelectOption(2);
+    h.form.BtnDorvik_Click();
+
+    h.clock.Set({2026, 12, 7, 23, 59, 59});
+    Tick();
+    h.clock.Set({2026, 12, 8, 0, 30, 9});
+    Tick();
+    EXPECT_FALSE(ClosingRequested());
+    h.clock.Set({2026, 12, 8, 0, 30, 10});
+    EXPECT_THROW(Tick(), platform::ProgramEnded);
+}
+
+TEST_F(Form1Tick, TargetSecondThatNoTickSawStillFiresAtOnce)
+{
+    h.form.BtnDorvik_Click(); // 12:00:03
+    // The machine was too busy, or asleep: the next tick comes well after the target.
+    h.clock.Set({2026, 12, 7, 12, 47, 0});
+    EXPECT_THROW(Tick(), platform::ProgramEnded);
+}
+
+TEST_F(Form1Tick, TimeOfDayOfTheTargetOnTheDayBeforeDoesNotFire)
+{
+    h.clock.Set({2026, 12, 7, 23, 0, 0});
+    h.view.UserSelectOption(3); // 01:00:00 on the 8th
+    h.form.BtnDorvik_Click();
+    h.clock.Set({2026, 12, 7, 23, 30, 0});
+    Tick();
+    EXPECT_FALSE(ClosingRequested());
+}
+
+TEST_F(Form1Tick, ApplicationModeWaitsWhileTheWindowLivesThenCountsFromItsEnd)
+{
+    const platform::WindowId window = ArmOnWindow(0);
+    EXPECT_FALSE(TickFor(60s));
+    EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
+
+    h.windows.Destroy(window);
+    const auto goneAt = h.clock.Monotonic();
+    EXPECT_TRUE(TickFor(60s));
+    const auto after = h.clock.Monotonic() - goneAt;
+    // About 3 s to the target, then the 5 s wait.
+    EXPECT_GE(after, 8000ms);
+    EXPECT_LE(after, 9000ms);
+}
+
+TEST_F(Form1Tick, ApplicationModeTargetComesFromTheQuickChoiceWhenTheWindowGoes)
+{
+    const platform::WindowId window = ArmOnWindow(1);
+    h.clock.SetTime(10, 0, 0);
+    h.windows.Destroy(window);
+    Tick();
+    EXPECT_FALSE(h.form.Fields().ZamanHesaplanacak);
+    EXPECT_EQ(h.form.Fields().HedefZaman, (scheduler::TimeOfDay{10, 30, 0}));
+}
+
+TEST_F(Form1Tick, ApplicationModeUsesTheQuickChoiceInForceWhenTheWindowGoes)
+{
+    const platform::WindowId window = ArmOnWindow(0);
+    h.form.mPopRestore_Click();
+    h.view.UserSelectOption(2);
+    h.clock.SetTime(10, 0, 0);
+    h.windows.Destroy(window);
+    Tick();
+    EXPECT_EQ(h.form.Fields().HedefZaman, (scheduler::TimeOfDay{11, 0, 0}));
+}
+
+TEST_F(Form1Tick, HiddenOrUntitledWindowCountsAsGone)
+{
+    const platform::WindowId window = ArmOnWindow(0);
+    h.windows.SetVisible(window, false);
+    Tick();
+    EXPECT_FALSE(h.form.Fields().ZamanHesaplanacak);
+}
+
+TEST_F(Form1Tick, WindowBackAgainHoldsTheClosingAndItsTargetIsKept)
+{
+    const platform::WindowId window = ArmOnWindow(0);
+    h.windows.SetVisible(window, false);
+    Tick();
+    const scheduler::TimeOfDay target = h.form.Fields().HedefZaman;
+
+    h.windows.SetVisible(window, true);
+    EXPECT_FALSE(TickFor(30s));
+
+    h.windows.SetVisible(window, false);
+    EXPECT_TRUE(TickFor(1s));
+    EXPECT_EQ(h.form.Fields().HedefZaman, target);
+}
+
+TEST_F(Form1Tick, ApplicationModeWithNoWindowChosenNeverFires)
+{
+    h.picker.user = [](Uygulama& picker, FakeUygulamaView&) { picker.Command2_Click(); };
+    h.form.ProgramaGore_Click();
+    h.windows.ClearCalls();
+    // The button is disabled, but suppose a closing were armed all the same.
+    h.modulum.KapamaAktif = true;
+    EXPECT_FALSE(TickFor(120s));
+    EXPECT_EQ(h.windows.CallCount(platform::FakeCall::TopLevelWindows), 0u);
+}
+
+TEST_F(Form1Tick, WindowGoneBeforeArmingFiresAboutThreeSecondsAfterArming)
+{
+    const platform::WindowId window = h.windows.Add({.title = L"Hesap Makinesi"});
+    h.picker.user = [](Uygulama& picker, FakeUygulamaView& view) {
+        view.UserSelect(1);
+        picker.BtnUygulamaSec_Click();
+    };
+    h.form.ProgramaGore_Click();
+    h.windows.Destroy(window);
+    h.form.BtnDorvik_Click();
+    const auto armedAt = h.clock.Monotonic();
+
+    EXPECT_TRUE(TickFor(30s));
+    EXPECT_LE(h.clock.Monotonic() - armedAt, 9000ms);
+}
+
+TEST_F(Form1Tick, ReArmingInApplicationModeCountsAfreshFromTheNewWindow)
+{
+    const platform::WindowId first = ArmOnWindow(1);
+    h.clock.SetTime(10, 0, 0);
+    h.windows.SetVisible(first, false);
+    Tick(); // target 10:30:00
+    h.windows.SetVisible(first, true);
+
+    h.form.mPopRestore_Click();
+    const platform::WindowId second = h.windows.Add({.title = L"Not Defteri"});
+    h.picker.user = [&](Uygulama& picker, FakeUygulamaView& view) {
+        for (int i = 1; i < static_cast<int>(view.list.entries.size()); ++i)
+        {
+            if (view.list.entries[static_cast<std::size_t>(i)].data == static_cast<std::uintptr_t>(second))
+            {
+                view.UserSelect(i);
+            }
+        }
+        picker.BtnUygulamaSec_Click();
+    };
+    h.form.ProgramaGore_Click();
+    h.form.BtnDorvik_Click();
+
+    h.clock.SetTime(11, 0, 0);
+    h.windows.Destroy(second);
+    Tick();
+    EXPECT_FALSE(ClosingRequested());
+    EXPECT_EQ(h.form.Fields().HedefZaman, (scheduler::TimeOfDay{11, 30, 0}));
+}
+
+TEST_F(Form1Tick, CancelMessageStillOpenWhenTheTargetArrivesLetsTheClosingStart)
+{
+    const platform::WindowId window = ArmOnWindow(0);
+    h.windows.Destroy(window);
+    Tick(); // the target is now 3 s away
+    h.form.mPopRestore_Click();
+    // The user switches to clock mode; while the cancel message is open the timer keeps ticking.
+    h.dialogs.WhileOpen([&](const platform::ShownMessage& shown) {
+        for (int tick = 0; tick < 10 && shown.text == L"Önce belirlediğiniz kapama işlemi iptal edilmiştir!";
+             ++tick)
+        {
+            h.clock.Advance(500ms);
+            h.form.Timer1_Tick();
+        }
+    });
+
+    EXPECT_THROW(h.form.SaateGore_Click(), platform::ProgramEnded);
+    EXPECT_TRUE(ClosingRequested());
+}
+
+TEST_F(Form1Tick, CancelMessageOpenBeforeAnyTargetWasComputedNeverFires)
+{
+    ArmOnWindow(0);
+    h.form.mPopRestore_Click();
+    bool endedWhileOpen = false;
+    h.dialogs.WhileOpen([&](const platform::ShownMessage& shown) {
+        if (shown.text == L"Önce belirlediğiniz kapama işlemi iptal edilmiştir!")
+        {
+            endedWhileOpen = TickFor(30s);
+        }
+    });
+
+    h.form.SaateGore_Click();
+
+    EXPECT_FALSE(endedWhileOpen);
+    EXPECT_FALSE(ClosingRequested());
+    EXPECT_FALSE(h.modulum.KapamaAktif);
+}
+
+TEST_F(Form1Tick, CancelledClosingNeverFires)
+{
+    h.form.BtnDorvik_Click();
+    h.form.mPopRestore_Click();
+    h.picker.user = [](Uygulama& picker, FakeUygulamaView&) { picker.Command2_Click(); };
+    h.form.ProgramaGore_Click();
+
+    EXPECT_FALSE(TickFor(60s));
+    EXPECT_FALSE(h.modulum.KapamaAktif);
+    EXPECT_EQ(h.view.Icon(), IconId::Dorvik);
+}
+
+TEST_F(Form1Tick, RestoredWindowKeepsCountingDown)
+{
+    h.form.BtnDorvik_Click();
+    h.form.mPopRestore_Click();
+    EXPECT_TRUE(h.view.Shown());
+    EXPECT_TRUE(TickFor(10s));
+}
+
+} // namespace
+} // namespace dorvik::test

@@ -313,28 +313,28 @@ void Form1Window::CreateMenus()
 
 void Form1Window::CreateControls()
 {
-    for (const ControlSpec& spec : kControls)
+    for (const ControlSpec& layout : kControls)
     {
-        const HWND parent = spec.container == kForm ? hwnd_ : Control(spec.container);
-        const std::wstring caption(spec.text);
-        const DWORD visible = spec.visible ? WS_VISIBLE : 0u;
+        const HWND parent = layout.container == kForm ? hwnd_ : Control(layout.container);
+        const std::wstring caption(layout.text);
+        const DWORD visible = layout.visible ? WS_VISIBLE : 0u;
         const DWORD common = WS_CHILD | WS_CLIPSIBLINGS | visible;
         HWND control = nullptr;
-        switch (spec.kind)
+        switch (layout.kind)
         {
         case Kind::Frame:
-            control = CreateFrame(parent, static_cast<int>(spec.id), caption.c_str(), visible, instance_);
+            control = CreateFrame(parent, static_cast<int>(layout.id), caption.c_str(), visible, instance_);
             break;
         case Kind::Button:
             control = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(), common | WS_TABSTOP | BS_PUSHBUTTON,
-                                        0, 0, 0, 0, parent, AsMenuId(spec.id), instance_, nullptr);
+                                        0, 0, 0, 0, parent, AsMenuId(layout.id), instance_, nullptr);
             break;
         case Kind::Option: {
-            const DWORD group = spec.id == ControlId::OptHizli0 ? DWORD{WS_GROUP} : 0u;
+            const DWORD group = layout.id == ControlId::OptHizli0 ? DWORD{WS_GROUP} : 0u;
             control = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(),
                                         common | WS_TABSTOP | group | BS_AUTORADIOBUTTON, 0, 0, 0, 0, parent,
-                                        AsMenuId(spec.id), instance_, nullptr);
-            ::SetWindowSubclass(control, &OptionProc, static_cast<UINT_PTR>(OptHizliIndex(spec.id)),
+                                        AsMenuId(layout.id), instance_, nullptr);
+            ::SetWindowSubclass(control, &OptionProc, static_cast<UINT_PTR>(OptHizliIndex(layout.id)),
                                 reinterpret_cast<DWORD_PTR>(this));
             break;
         }
@@ -342,36 +342,36 @@ void Form1Window::CreateControls()
             // ES_AUTOHSCROLL: a narrow edit without it refuses characters that do not fit its width.
             control = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, caption.c_str(),
                                         common | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, parent,
-                                        AsMenuId(spec.id), instance_, nullptr);
+                                        AsMenuId(layout.id), instance_, nullptr);
             ::SendMessageW(control, EM_SETLIMITTEXT, 2, 0);
-            ::SetWindowSubclass(control, &ClockFieldProc, static_cast<UINT_PTR>(SaatIndex(spec.id)),
+            ::SetWindowSubclass(control, &ClockFieldProc, static_cast<UINT_PTR>(SaatIndex(layout.id)),
                                 reinterpret_cast<DWORD_PTR>(this));
             break;
         case Kind::Label:
             control = ::CreateWindowExW(0, WC_STATICW, caption.c_str(), common | SS_CENTER | SS_NOPREFIX, 0,
-                                        0, 0, 0, parent, AsMenuId(spec.id), instance_, nullptr);
+                                        0, 0, 0, parent, AsMenuId(layout.id), instance_, nullptr);
             break;
         case Kind::ScrollBar:
             control = ::CreateWindowExW(0, WC_SCROLLBARW, L"", common | WS_TABSTOP | SBS_VERT, 0, 0, 0, 0,
-                                        parent, AsMenuId(spec.id), instance_, nullptr);
+                                        parent, AsMenuId(layout.id), instance_, nullptr);
             break;
         case Kind::StatusBar:
             // Placed by the window like any other control, not docked by itself.
             control = ::CreateWindowExW(0, STATUSCLASSNAMEW, L"",
                                         common | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, 0, 0, 0,
-                                        parent, AsMenuId(spec.id), instance_, nullptr);
+                                        parent, AsMenuId(layout.id), instance_, nullptr);
             break;
         case Kind::Image: {
             control = ::CreateWindowExW(0, WC_STATICW, L"", common | SS_ICON, 0, 0, 0, 0, parent,
-                                        AsMenuId(spec.id), instance_, nullptr);
-            const platform::IconId icon = spec.id == ControlId::ImgKapan       ? platform::IconId::Kapan
-                                          : spec.id == ControlId::ImgDorvikSet ? platform::IconId::DorvikSet
-                                                                               : platform::IconId::Dorvik;
+                                        AsMenuId(layout.id), instance_, nullptr);
+            const platform::IconId icon = layout.id == ControlId::ImgKapan       ? platform::IconId::Kapan
+                                          : layout.id == ControlId::ImgDorvikSet ? platform::IconId::DorvikSet
+                                                                                 : platform::IconId::Dorvik;
             ::SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(icons_.Large(icon)), 0);
             break;
         }
         }
-        controls_[spec.id] = control;
+        controls_[layout.id] = control;
     }
     ::SendMessageW(Control(ControlId::OptHizli0), BM_SETCHECK, BST_CHECKED, 0);
     ApplyScrollBar();
@@ -399,17 +399,17 @@ void Form1Window::ApplyDpi(int dpi)
 void Form1Window::PlaceControls()
 {
     const auto font = reinterpret_cast<WPARAM>(font_.get());
-    for (const ControlSpec& spec : kControls)
+    for (const ControlSpec& layout : kControls)
     {
-        const HWND control = Control(spec.id);
-        ::SetWindowPos(control, nullptr, Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
-                       Pixels(spec.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        const HWND control = Control(layout.id);
+        ::SetWindowPos(control, nullptr, Pixels(layout.left), Pixels(layout.top), Pixels(layout.width),
+                       Pixels(layout.height), SWP_NOZORDER | SWP_NOACTIVATE);
         ::SendMessageW(control, WM_SETFONT, font, FALSE);
-        if (spec.kind == Kind::Frame)
+        if (layout.kind == Kind::Frame)
         {
             LayoutFrame(control, font_.get());
         }
-        if (spec.kind == Kind::Edit)
+        if (layout.kind == Kind::Edit)
         {
             ::SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
         }

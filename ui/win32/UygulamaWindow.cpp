@@ -110,14 +110,14 @@ void UygulamaWindow::CreateControls()
         bool enabled;
     };
 
-    const auto createButton = [&](const ButtonSpec& spec) {
-        const HWND button = ::CreateWindowExW(0, WC_BUTTONW, std::wstring(spec.caption).c_str(),
-                                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON |
-                                                  (spec.enabled ? 0u : DWORD{WS_DISABLED}),
-                                              Pixels(spec.left), Pixels(600), Pixels(1335), Pixels(375),
-                                              frame, AsMenuId(spec.id), instance_, nullptr);
-        setFont(button);
-        controls_[spec.id] = button;
+    const auto createButton = [&](const ButtonSpec& button) {
+        const HWND created = ::CreateWindowExW(0, WC_BUTTONW, std::wstring(button.caption).c_str(),
+                                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON |
+                                                   (button.enabled ? 0u : DWORD{WS_DISABLED}),
+                                               Pixels(button.left), Pixels(600), Pixels(1335), Pixels(375),
+                                               frame, AsMenuId(button.id), instance_, nullptr);
+        setFont(created);
+        controls_[button.id] = created;
     };
 
     // Creation order is the tab order: "Y&enile", the list, "Uygulamayı &Seç", "Va&zgeç".

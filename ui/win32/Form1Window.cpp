@@ -18,6 +18,7 @@ namespace
 {
 
 constexpr wchar_t kClassName[] = L"DorvikMainWindow";
+constexpr wchar_t kTrayMenuProperty[] = L"DorvikTrayMenu";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr int kTwipsPerInch = 1440;
@@ -304,11 +305,13 @@ void Form1Window::CreateMenus()
         menuBar_ = bar.release();
     }
 
-    // The tray's menu never stands on the menu bar; it is only ever popped up.
+    // The tray's menu never stands on the menu bar; it is only ever popped up. The window names it in a
+    // property, so that tools working inside the process can find it as they find the menu bar.
     trayMenu_.reset(::CreatePopupMenu());
     AppendMenuEntry(trayMenu_.get(), MenuItem::mPopRestore, text::kMenuPopRestore);
     AppendSeparator(trayMenu_.get(), MenuItem::Bos);
     AppendMenuEntry(trayMenu_.get(), MenuItem::mPopExit, text::kMenuPopExit);
+    ::SetPropW(hwnd_, kTrayMenuProperty, trayMenu_.get());
 }
 
 void Form1Window::CreateControls()
@@ -707,6 +710,10 @@ double Form1Window::TwipsPerPixelX() const
 
 LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
+    if (message == WM_NCDESTROY)
+    {
+        ::RemovePropW(hwnd_, kTrayMenuProperty);
+    }
     if (!form_)
     {
         return ::DefWindowProcW(hwnd_, message, wParam, lParam);

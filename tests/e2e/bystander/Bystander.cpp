@@ -1,0 +1,259 @@
+// A stand-in for other applications on the desktop during end-to-end tests: it opens the top-level windows
+// its command line asks for, and can record the end-of-session messages it receives, to observe a real
+// log-off. Each window closes on WM_CLOSE; the program ends when its last window is gone.
+//
+//   --window=TITLE      a visible window with that title
+//   --untitled          a visible window without a title
+//   --hidden=TITLE      a window that is never shown
+//   --tool=TITLE        a visible tool window (WS_EX_TOOLWINDOW)
+//   --windows=N:PREFIX  N visible windows titled "PREFIX 1" to "PREFIX N"
+//   --log=PATH          append one line per WM_QUERYENDSESSION / WM_ENDSESSION to PATH (UTF-8)
+//   --refuse-end        answer WM_QUERYENDSESSION with FALSE
+//   --menu-property=NAME  give each window a pop-up menu, kept under the window property NAME (as a
+//                       program keeps a menu that is not on its menu bar), to prove the menu probe
+//   --exit-windows=N    call ExitWindowsEx(N, 0) once the windows are open, and log its result
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <shellapi.h>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace
+{
+
+constexpr wchar_t kClassName[] = L"DorvikBystander";
+
+// Owned by wWinMain; every window points to it through GWLP_USERDATA.
+struct State
+{
+    std::wstring logPath;
+    bool refuseEnd = false;
+    std::wstring menuProperty;
+    bool exitWindows = false;
+    UINT exitWindowsFlags = 0;
+    int openWindows = 0;
+};
+
+void AppendLog(const State& state, const std::wstring& line) noexcept
+{
+    if (state.logPath.empty())
+    {
+        return;
+    }
+    // Opened per line, so every line is on disk before the session can end the process.
+    const HANDLE file =
+        ::CreateFileW(state.logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+    {
+        return;
+    }
+    const std::wstring text = line + L"\r\n";
+    char buffer[1024];
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), buffer,
+                                            sizeof buffer, nullptr, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, buffer, static_cast<DWORD>(bytes > 0 ? bytes : 0), &written, nullptr);
+    ::CloseHandle(file);
+}
+
+std::wstring TitleOf(HWND window)
+{
+    wchar_t title[256] = {};
+    ::GetWindowTextW(window, title, 256);
+    return title;
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (message == WM_NCCREATE)
+    {
+        ::SetWindowLongPtrW(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    }
+    auto* state = reinterpret_cast<State*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!state)
+    {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    switch (message)
+    {
+    case WM_QUERYENDSESSION: {
+        wchar_t line[400];
+        std::swprintf(line, 400, L"WM_QUERYENDSESSION wParam=%llu lParam=0x%llx title=%ls",
+                      static_cast<unsigned long long>(wParam), static_cast<unsigned long long>(lParam),
+                      TitleOf(window).c_str());
+        AppendLog(*state, line);
+        return state->refuseEnd ? FALSE : TRUE;
+    }
+    case WM_ENDSESSION: {
+        wchar_t line[400];
+        std::swprintf(line, 400, L"WM_ENDSESSION wParam=%llu lParam=0x%llx title=%ls",
+                      static_cast<unsigned long long>(wParam), static_cast<unsigned long long>(lParam),
+                      TitleOf(window).c_str());
+        AppendLog(*state, line);
+        return 0;
+    }
+    case WM_DESTROY:
+        if (!state->menuProperty.empty())
+        {
+            if (const auto menu = static_cast<HMENU>(::RemovePropW(window, state->menuProperty.c_str())))
+            {
+                ::DestroyMenu(menu);
+            }
+        }
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (--state->openWindows == 0)
+        {
+            ::PostQuitMessage(0);
+        }
+        return 0;
+    default:
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+bool CreateOne(State& state, HINSTANCE instance, const std::wstring& title, bool visible,
+               DWORD exStyle) noexcept
+{
+    // Cascaded, so that a screenshot shows every window.
+    const int offset = 40 + 24 * (state.openWindows % 16);
+    const HWND window = ::CreateWindowExW(exStyle, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, offset,
+                                          offset, 320, 160, nullptr, nullptr, instance, &state);
+    if (!window)
+    {
+        return false;
+    }
+    ++state.openWindows;
+    if (!state.menuProperty.empty())
+    {
+        const HMENU menu = ::CreatePopupMenu();
+        ::AppendMenuW(menu, MF_STRING | MF_CHECKED, 1, L"&Birinci");
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(menu, MF_STRING | MF_GRAYED, 2, L"İ&kinci");
+        ::SetPropW(window, state.menuProperty.c_str(), menu);
+    }
+    if (visible)
+    {
+        ::ShowWindow(window, SW_SHOWNOACTIVATE);
+    }
+    return true;
+}
+
+bool StartsWith(std::wstring_view text, std::wstring_view prefix) noexcept
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
+{
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = ::GetSysColorBrush(COLOR_WINDOW);
+    windowClass.lpszClassName = kClassName;
+    if (!::RegisterClassW(&windowClass))
+    {
+        return 3;
+    }
+
+    State state;
+    int argc = 0;
+    wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+
+    struct Planned
+    {
+        std::wstring title;
+        bool visible;
+        DWORD exStyle;
+    };
+
+    std::vector<Planned> planned;
+    for (int i = 1; argv && i < argc; ++i)
+    {
+        const std::wstring_view argument(argv[i]);
+        if (StartsWith(argument, L"--window="))
+        {
+            planned.push_back({std::wstring(argument.substr(9)), true, 0});
+        }
+        else if (argument == L"--untitled")
+        {
+            planned.push_back({L"", true, 0});
+        }
+        else if (StartsWith(argument, L"--hidden="))
+        {
+            planned.push_back({std::wstring(argument.substr(9)), false, 0});
+        }
+        else if (StartsWith(argument, L"--tool="))
+        {
+            planned.push_back({std::wstring(argument.substr(7)), true, WS_EX_TOOLWINDOW});
+        }
+        else if (StartsWith(argument, L"--windows="))
+        {
+            const std::wstring countAndPrefix(argument.substr(10));
+            const size_t colon = countAndPrefix.find(L':');
+            const int count = std::wcstol(countAndPrefix.c_str(), nullptr, 10);
+            const std::wstring prefix =
+                colon == std::wstring::npos ? L"Bystander" : countAndPrefix.substr(colon + 1);
+            for (int n = 1; n <= count; ++n)
+            {
+                planned.push_back({prefix + L" " + std::to_wstring(n), true, 0});
+            }
+        }
+        else if (StartsWith(argument, L"--log="))
+        {
+            state.logPath = argument.substr(6);
+        }
+        else if (argument == L"--refuse-end")
+        {
+            state.refuseEnd = true;
+        }
+        else if (StartsWith(argument, L"--menu-property="))
+        {
+            state.menuProperty = argument.substr(16);
+        }
+        else if (StartsWith(argument, L"--exit-windows="))
+        {
+            state.exitWindows = true;
+            state.exitWindowsFlags = static_cast<UINT>(std::wcstoul(argv[i] + 15, nullptr, 0));
+        }
+        else
+        {
+            ::LocalFree(argv);
+            return 2;
+        }
+    }
+    ::LocalFree(argv);
+
+    for (const Planned& window : planned)
+    {
+        if (!CreateOne(state, instance, window.title, window.visible, window.exStyle))
+        {
+            return 4;
+        }
+    }
+    if (state.openWindows == 0)
+    {
+        return 0;
+    }
+    if (state.exitWindows)
+    {
+        const BOOL result = ::ExitWindowsEx(state.exitWindowsFlags, 0);
+        AppendLog(state, std::wstring(L"ExitWindowsEx ") + (result ? L"TRUE" : L"FALSE"));
+    }
+
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0)
+    {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,71 @@
+// A Windows process started by the driver: its handles, its end, its exit code and the processor time it
+// used. The process is killed when the object goes, so a failing test leaves nothing running.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/win32/Handles.h"
+#include "support/Wait.h"
+
+namespace dorvik::e2e
+{
+
+struct StartOptions
+{
+    // Appended to the quoted program path, as typed after it on a command line.
+    std::wstring arguments;
+    // Added to (or replacing) the driver's own environment. Under Wine, WINEDLLOVERRIDES does not reach the
+    // child this way: Wine reads it from the Unix environment of the parent, so set it for the driver.
+    std::vector<std::pair<std::wstring, std::wstring>> environment;
+    std::wstring workingFolder;
+};
+
+class ChildProcess
+{
+public:
+    // Throws std::runtime_error when the program cannot be started.
+    static ChildProcess Start(const std::wstring& path, const StartOptions& options = {});
+
+    ChildProcess(ChildProcess&&) noexcept = default;
+    ChildProcess& operator=(ChildProcess&& other) noexcept;
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+    ~ChildProcess();
+
+    unsigned long Pid() const noexcept { return pid_; }
+
+    unsigned long MainThreadId() const noexcept { return threadId_; }
+
+    HANDLE Handle() const noexcept { return process_.get(); }
+
+    bool IsRunning() const noexcept;
+
+    // The exit code once the process has ended within timeout, otherwise nothing.
+    std::optional<unsigned long> WaitForExit(Milliseconds timeout = kUiTimeout);
+
+    // The exit code, or nothing while the process runs.
+    std::optional<unsigned long> ExitCode() const noexcept;
+
+    // Ends the process at once (exit code 1) and waits until it is gone.
+    void Kill() noexcept;
+
+    // User plus kernel time used so far (or in total, once the process has ended).
+    std::chrono::nanoseconds ProcessorTime() const;
+
+private:
+    ChildProcess(win32::UniqueHandle process, unsigned long pid, unsigned long threadId) noexcept;
+
+    win32::UniqueHandle process_;
+    unsigned long pid_ = 0;
+    unsigned long threadId_ = 0;
+};
+
+// The ids of the running processes whose executable file is fileName (such as L"dorvik.exe"), compared
+// without regard to case.
+std::vector<unsigned long> ProcessIdsByName(std::wstring_view fileName);
+
+} // namespace dorvik::e2e

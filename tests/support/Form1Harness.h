@@ -41,6 +41,21 @@ public:
         lastList = view.list.entries;
     }
 
+    // At the next showings the user picks the entry of this window and chooses it.
+    void UserChooses(platform::WindowId window)
+    {
+        user = [window](Uygulama& picker, FakeUygulamaView& view) {
+            for (std::size_t i = 1; i < view.list.entries.size(); ++i)
+            {
+                if (view.list.entries[i].data == static_cast<std::uintptr_t>(window))
+                {
+                    view.UserSelect(static_cast<int>(i));
+                }
+            }
+            picker.BtnUygulamaSec_Click();
+        };
+    }
+
     std::function<void(Uygulama&, FakeUygulamaView&)> user;
     int showings = 0;
     std::vector<ListEntry> lastList;

@@ -30,10 +30,7 @@ struct Form1Arming : testing::Test
     platform::WindowId ChooseWindowInPicker()
     {
         const platform::WindowId window = h.windows.Add({.title = L"Notepad"});
-        h.picker.user = [](Uygulama& picker, FakeUygulamaView& view) {
-            view.UserSelect(1);
-            picker.BtnUygulamaSec_Click();
-        };
+        h.picker.UserChooses(window);
         h.form.ProgramaGore_Click();
         h.picker.user = nullptr;
         return window;

@@ -44,10 +44,7 @@ struct Form1Tick : testing::Test
     platform::WindowId ArmOnWindow(int quickChoice)
     {
         const platform::WindowId window = h.windows.Add({.title = L"Hesap Makinesi"});
-        h.picker.user = [](Uygulama& picker, FakeUygulamaView& view) {
-            view.UserSelect(1);
-            picker.BtnUygulamaSec_Click();
-        };
+        h.picker.UserChooses(window);
         h.form.ProgramaGore_Click();
         h.view.UserSelectOption(quickChoice);
         h.form.Command2_Click();
@@ -218,10 +215,7 @@ TEST_F(Form1Tick, ApplicationModeWithNoWindowChosenNeverFires)
 TEST_F(Form1Tick, WindowGoneBeforeArmingFiresAboutThreeSecondsAfterArming)
 {
     const platform::WindowId window = h.windows.Add({.title = L"Hesap Makinesi"});
-    h.picker.user = [](Uygulama& picker, FakeUygulamaView& view) {
-        view.UserSelect(1);
-        picker.BtnUygulamaSec_Click();
-    };
+    h.picker.UserChooses(window);
     h.form.ProgramaGore_Click();
     h.windows.Destroy(window);
     h.form.BtnDorvik_Click();
@@ -241,16 +235,7 @@ TEST_F(Form1Tick, ReArmingInApplicationModeCountsAfreshFromTheNewWindow)
 
     h.form.mPopRestore_Click();
     const platform::WindowId second = h.windows.Add({.title = L"Not Defteri"});
-    h.picker.user = [&](Uygulama& picker, FakeUygulamaView& view) {
-        for (int i = 1; i < static_cast<int>(view.list.entries.size()); ++i)
-        {
-            if (view.list.entries[static_cast<std::size_t>(i)].data == static_cast<std::uintptr_t>(second))
-            {
-                view.UserSelect(i);
-            }
-        }
-        picker.BtnUygulamaSec_Click();
-    };
+    h.picker.UserChooses(second);
     h.form.ProgramaGore_Click();
     h.form.BtnDorvik_Click();
 

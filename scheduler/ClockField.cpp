@@ -35,7 +35,19 @@ std::wstring PadToTwoDigits(std::wstring_view text)
 
 std::wstring FieldText(int value)
 {
-    return std::to_wstring(value);
+    // Written out by hand: std::to_wstring would pull the whole printf machinery into the program.
+    std::wstring digits;
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do
+    {
+        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+    {
+        digits.insert(digits.begin(), L'-');
+    }
+    return digits;
 }
 
 } // namespace dorvik::scheduler

@@ -24,7 +24,9 @@ platform::PowerOutcome Failure(DWORD error)
     }
     if (message.empty())
     {
-        message = L"(" + std::to_wstring(error) + L")";
+        std::array<wchar_t, 16> number{};
+        ::_ultow_s(error, number.data(), number.size(), 10);
+        message = L"(" + std::wstring(number.data()) + L")";
     }
     return {false, message};
 }

@@ -64,6 +64,8 @@ TEST(FieldText, HasNoLeadingZero)
     EXPECT_EQ(FieldText(0), L"0");
     EXPECT_EQ(FieldText(7), L"7");
     EXPECT_EQ(FieldText(59), L"59");
+    EXPECT_EQ(FieldText(2147483647), L"2147483647");
+    EXPECT_EQ(FieldText(-12), L"-12");
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 //   --untitled          a visible window without a title
 //   --hidden=TITLE      a window that is never shown
 //   --tool=TITLE        a visible tool window (WS_EX_TOOLWINDOW)
+//   --styled=EX:TITLE   a visible pop-up window without a frame whose extended style is exactly EX (such as
+//                       0x80): a framed window always gets WS_EX_WINDOWEDGE added by the system
 //   --windows=N:PREFIX  N visible windows titled "PREFIX 1" to "PREFIX N"
 //   --log=PATH          append one line per WM_QUERYENDSESSION / WM_ENDSESSION to PATH (UTF-8)
 //   --refuse-end        answer WM_QUERYENDSESSION with FALSE
@@ -117,13 +119,13 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
-bool CreateOne(State& state, HINSTANCE instance, const std::wstring& title, bool visible,
+bool CreateOne(State& state, HINSTANCE instance, const std::wstring& title, bool visible, DWORD style,
                DWORD exStyle) noexcept
 {
     // Cascaded, so that a screenshot shows every window.
     const int offset = 40 + 24 * (state.openWindows % 16);
-    const HWND window = ::CreateWindowExW(exStyle, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, offset,
-                                          offset, 320, 160, nullptr, nullptr, instance, &state);
+    const HWND window = ::CreateWindowExW(exStyle, kClassName, title.c_str(), style, offset, offset, 320, 160,
+                                          nullptr, nullptr, instance, &state);
     if (!window)
     {
         return false;
@@ -172,6 +174,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     {
         std::wstring title;
         bool visible;
+        DWORD style;
         DWORD exStyle;
     };
 
@@ -181,19 +184,33 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         const std::wstring_view argument(argv[i]);
         if (StartsWith(argument, L"--window="))
         {
-            planned.push_back({std::wstring(argument.substr(9)), true, 0});
+            planned.push_back({std::wstring(argument.substr(9)), true, WS_OVERLAPPEDWINDOW, 0});
         }
         else if (argument == L"--untitled")
         {
-            planned.push_back({L"", true, 0});
+            planned.push_back({L"", true, WS_OVERLAPPEDWINDOW, 0});
         }
         else if (StartsWith(argument, L"--hidden="))
         {
-            planned.push_back({std::wstring(argument.substr(9)), false, 0});
+            planned.push_back({std::wstring(argument.substr(9)), false, WS_OVERLAPPEDWINDOW, 0});
         }
         else if (StartsWith(argument, L"--tool="))
         {
-            planned.push_back({std::wstring(argument.substr(7)), true, WS_EX_TOOLWINDOW});
+            planned.push_back(
+                {std::wstring(argument.substr(7)), true, WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW});
+        }
+        else if (StartsWith(argument, L"--styled="))
+        {
+            // Without WS_CAPTION, WS_THICKFRAME and WS_DLGFRAME the system adds no WS_EX_WINDOWEDGE.
+            const std::wstring styleAndTitle(argument.substr(9));
+            const size_t colon = styleAndTitle.find(L':');
+            if (colon == std::wstring::npos)
+            {
+                ::LocalFree(argv);
+                return 2;
+            }
+            const auto exStyle = static_cast<DWORD>(std::wcstoul(styleAndTitle.c_str(), nullptr, 0));
+            planned.push_back({styleAndTitle.substr(colon + 1), true, WS_POPUP, exStyle});
         }
         else if (StartsWith(argument, L"--windows="))
         {
@@ -204,7 +221,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                 colon == std::wstring::npos ? L"Bystander" : countAndPrefix.substr(colon + 1);
             for (int n = 1; n <= count; ++n)
             {
-                planned.push_back({prefix + L" " + std::to_wstring(n), true, 0});
+                planned.push_back({prefix + L" " + std::to_wstring(n), true, WS_OVERLAPPEDWINDOW, 0});
             }
         }
         else if (StartsWith(argument, L"--log="))
@@ -234,7 +251,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 
     for (const Planned& window : planned)
     {
-        if (!CreateOne(state, instance, window.title, window.visible, window.exStyle))
+        if (!CreateOne(state, instance, window.title, window.visible, window.style, window.exStyle))
         {
             return 4;
         }

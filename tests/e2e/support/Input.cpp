@@ -129,21 +129,26 @@ void SendTrayCallback(const Window& owner, UINT mouseMessage, UINT iconId, UINT 
 
 void ClickAt(POINT screenPoint)
 {
-    ::SetCursorPos(screenPoint.x, screenPoint.y);
-    INPUT press{};
-    press.type = INPUT_MOUSE;
-    press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    INPUT release = press;
-    release.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    // A quick press and release has been seen to get lost under Wine; a pause makes the click reliable.
-    if (::SendInput(1, &press, sizeof press) != 1)
+    // The press and release carry the point themselves and go in one call. After SetCursorPos alone a
+    // click now and then landed where the previous one had been, as if the pointer's earlier place came
+    // back late from the X server; and a release that comes late on a busy machine makes a scroll-bar
+    // arrow repeat.
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = ::MulDiv(screenPoint.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = ::MulDiv(screenPoint.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    if (::SendInput(1, &move, sizeof move) != 1)
     {
-        throw std::runtime_error("SendInput refused the mouse press");
+        throw std::runtime_error("SendInput refused the mouse move");
     }
-    PumpMessagesFor(Milliseconds(60));
-    if (::SendInput(1, &release, sizeof release) != 1)
+    PumpMessagesFor(Milliseconds(30));
+    INPUT click[2] = {move, move};
+    click[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    if (::SendInput(2, click, sizeof click[0]) != 2)
     {
-        throw std::runtime_error("SendInput refused the mouse release");
+        throw std::runtime_error("SendInput refused the mouse click");
     }
     PumpMessagesFor(Milliseconds(10));
 }

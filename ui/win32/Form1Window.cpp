@@ -88,6 +88,20 @@ constexpr std::array kControls = {
     ControlSpec{ControlId::ImgDorvik, kForm, Kind::Image, {}, 2400, 960, 480, 480, false},
 };
 
+// Gives a control the window's font, with what depends on it: a frame's caption, an edit's margins.
+void FitToFont(const ControlSpec& layout, HWND control, HFONT font)
+{
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (layout.kind == Kind::Frame)
+    {
+        LayoutFrame(control, font);
+    }
+    else if (layout.kind == Kind::Edit)
+    {
+        ::SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
+    }
+}
+
 HMENU AsMenuId(ControlId id)
 {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
@@ -271,8 +285,11 @@ bool Form1Window::Create()
         return false;
     }
     CreateMenus();
+    // Controls are made at their places and in their font at once: every move afterwards would be one
+    // more round trip to the window manager at start-up.
+    UseDpi(DpiOf(hwnd_));
     CreateControls();
-    ApplyDpi(DpiOf(hwnd_));
+    ApplyStatusPanel();
     SizeAndCentre();
     loop_.AddDialogWindow(hwnd_);
     ::SetTimer(hwnd_, kTimer1Id, kTimer1Interval, nullptr);
@@ -321,52 +338,52 @@ void Form1Window::CreateControls()
         const HWND parent = layout.container == kForm ? hwnd_ : Control(layout.container);
         const std::wstring caption(layout.text);
         const DWORD visible = layout.visible ? WS_VISIBLE : 0u;
-        const DWORD common = WS_CHILD | WS_CLIPSIBLINGS | visible;
+        const int x = Pixels(layout.left);
+        const int y = Pixels(layout.top);
+        const int width = Pixels(layout.width);
+        const int height = Pixels(layout.height);
+        const auto make = [&](DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style) {
+            return ::CreateWindowExW(exStyle, className, text, WS_CHILD | WS_CLIPSIBLINGS | visible | style,
+                                     x, y, width, height, parent, AsMenuId(layout.id), instance_, nullptr);
+        };
         HWND control = nullptr;
         switch (layout.kind)
         {
         case Kind::Frame:
-            control = CreateFrame(parent, static_cast<int>(layout.id), caption.c_str(), visible, instance_);
+            control = CreateFrame(parent, static_cast<int>(layout.id), caption.c_str(), visible,
+                                  {x, y, x + width, y + height}, instance_);
             break;
         case Kind::Button:
-            control = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(), common | WS_TABSTOP | BS_PUSHBUTTON,
-                                        0, 0, 0, 0, parent, AsMenuId(layout.id), instance_, nullptr);
+            control = make(0, WC_BUTTONW, caption.c_str(), WS_TABSTOP | BS_PUSHBUTTON);
             break;
-        case Kind::Option: {
-            const DWORD group = layout.id == ControlId::OptHizli0 ? DWORD{WS_GROUP} : 0u;
-            control = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(),
-                                        common | WS_TABSTOP | group | BS_AUTORADIOBUTTON, 0, 0, 0, 0, parent,
-                                        AsMenuId(layout.id), instance_, nullptr);
+        case Kind::Option:
+            control = make(0, WC_BUTTONW, caption.c_str(),
+                           WS_TABSTOP | BS_AUTORADIOBUTTON |
+                               (layout.id == ControlId::OptHizli0 ? DWORD{WS_GROUP} : 0u));
             ::SetWindowSubclass(control, &OptionProc, static_cast<UINT_PTR>(OptHizliIndex(layout.id)),
                                 reinterpret_cast<DWORD_PTR>(this));
             break;
-        }
         case Kind::Edit:
             // ES_AUTOHSCROLL: a narrow edit without it refuses characters that do not fit its width.
-            control = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, caption.c_str(),
-                                        common | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, parent,
-                                        AsMenuId(layout.id), instance_, nullptr);
+            control =
+                make(WS_EX_CLIENTEDGE, WC_EDITW, caption.c_str(), WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL);
             ::SendMessageW(control, EM_SETLIMITTEXT, 2, 0);
             ::SetWindowSubclass(control, &ClockFieldProc, static_cast<UINT_PTR>(SaatIndex(layout.id)),
                                 reinterpret_cast<DWORD_PTR>(this));
             break;
         case Kind::Label:
-            control = ::CreateWindowExW(0, WC_STATICW, caption.c_str(), common | SS_CENTER | SS_NOPREFIX, 0,
-                                        0, 0, 0, parent, AsMenuId(layout.id), instance_, nullptr);
+            control = make(0, WC_STATICW, caption.c_str(), SS_CENTER | SS_NOPREFIX);
             break;
         case Kind::ScrollBar:
-            control = ::CreateWindowExW(0, WC_SCROLLBARW, L"", common | WS_TABSTOP | SBS_VERT, 0, 0, 0, 0,
-                                        parent, AsMenuId(layout.id), instance_, nullptr);
+            control = make(0, WC_SCROLLBARW, L"", WS_TABSTOP | SBS_VERT);
             break;
         case Kind::StatusBar:
             // Placed by the window like any other control, not docked by itself.
-            control = ::CreateWindowExW(0, STATUSCLASSNAMEW, L"",
-                                        common | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, 0, 0, 0,
-                                        parent, AsMenuId(layout.id), instance_, nullptr);
+            control = make(0, STATUSCLASSNAMEW, L"", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER);
             break;
         case Kind::Image: {
-            control = ::CreateWindowExW(0, WC_STATICW, L"", common | SS_ICON, 0, 0, 0, 0, parent,
-                                        AsMenuId(layout.id), instance_, nullptr);
+            // SS_REALSIZECONTROL: the holder keeps its own size instead of taking the icon's.
+            control = make(0, WC_STATICW, L"", SS_ICON | SS_REALSIZECONTROL);
             const platform::IconId icon = layout.id == ControlId::ImgKapan       ? platform::IconId::Kapan
                                           : layout.id == ControlId::ImgDorvikSet ? platform::IconId::DorvikSet
                                                                                  : platform::IconId::Dorvik;
@@ -375,6 +392,7 @@ void Form1Window::CreateControls()
         }
         }
         controls_[layout.id] = control;
+        FitToFont(layout, control, font_.get());
     }
     ::SendMessageW(Control(ControlId::OptHizli0), BM_SETCHECK, BST_CHECKED, 0);
     ApplyScrollBar();
@@ -391,31 +409,27 @@ int Form1Window::Pixels(int twips) const noexcept
     return ::MulDiv(twips, dpi_, kTwipsPerInch);
 }
 
-void Form1Window::ApplyDpi(int dpi)
+void Form1Window::UseDpi(int dpi)
 {
     dpi_ = dpi;
     messageFont_ = MessageFontFor(dpi);
     font_.reset(::CreateFontIndirectW(&messageFont_));
+}
+
+void Form1Window::ApplyDpi(int dpi)
+{
+    UseDpi(dpi);
     PlaceControls();
 }
 
 void Form1Window::PlaceControls()
 {
-    const auto font = reinterpret_cast<WPARAM>(font_.get());
     for (const ControlSpec& layout : kControls)
     {
         const HWND control = Control(layout.id);
         ::SetWindowPos(control, nullptr, Pixels(layout.left), Pixels(layout.top), Pixels(layout.width),
                        Pixels(layout.height), SWP_NOZORDER | SWP_NOACTIVATE);
-        ::SendMessageW(control, WM_SETFONT, font, FALSE);
-        if (layout.kind == Kind::Frame)
-        {
-            LayoutFrame(control, font_.get());
-        }
-        if (layout.kind == Kind::Edit)
-        {
-            ::SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
-        }
+        FitToFont(layout, control, font_.get());
     }
     ApplyStatusPanel();
     ::InvalidateRect(hwnd_, nullptr, TRUE);

@@ -62,6 +62,7 @@ private:
     HWND Control(ControlId id) const noexcept;
     void CreateControls();
     void CreateMenus();
+    void UseDpi(int dpi);
     void ApplyDpi(int dpi);
     void PlaceControls();
     void SizeAndCentre();

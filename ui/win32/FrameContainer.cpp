@@ -55,13 +55,15 @@ void RegisterFrameClass(HINSTANCE instance)
     ::RegisterClassExW(&frameClass);
 }
 
-HWND CreateFrame(HWND parent, int id, const wchar_t* caption, DWORD extraStyle, HINSTANCE instance)
+HWND CreateFrame(HWND parent, int id, const wchar_t* caption, DWORD extraStyle, const RECT& place,
+                 HINSTANCE instance)
 {
     // Not WS_CLIPCHILDREN: the border child covers the whole frame but paints only its lines, so the frame
     // must erase the background beneath it.
     const HWND frame = ::CreateWindowExW(
-        WS_EX_CONTROLPARENT, kFrameClassName, caption, WS_CHILD | WS_CLIPSIBLINGS | extraStyle, 0, 0, 0, 0,
-        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        WS_EX_CONTROLPARENT, kFrameClassName, caption, WS_CHILD | WS_CLIPSIBLINGS | extraStyle, place.left,
+        place.top, place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (!frame)
     {
         return nullptr;

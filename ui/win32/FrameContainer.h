@@ -11,9 +11,11 @@ inline constexpr wchar_t kFrameClassName[] = L"DorvikFrame";
 
 void RegisterFrameClass(HINSTANCE instance);
 
-// Controls inside report to the frame as their parent; the frame hands every notification on to its own
+// place gives left, top, right and bottom in the parent's client pixels. Controls inside report to the frame
+// as their parent; the frame hands every notification on to its own
 // parent, so the main window sees them as if the controls were its own.
-HWND CreateFrame(HWND parent, int id, const wchar_t* caption, DWORD extraStyle, HINSTANCE instance);
+HWND CreateFrame(HWND parent, int id, const wchar_t* caption, DWORD extraStyle, const RECT& place,
+                 HINSTANCE instance);
 
 // Sizes the frame's drawn border to the frame and gives its caption the font of the controls.
 void LayoutFrame(HWND frame, HFONT font);

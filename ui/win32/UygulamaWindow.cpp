@@ -96,10 +96,10 @@ void UygulamaWindow::CreateControls()
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     };
 
-    const HWND frame = CreateFrame(hwnd_, static_cast<int>(ControlId::Uygulamalar),
-                                   std::wstring(text::kUygulamalar).c_str(), WS_VISIBLE, instance_);
+    const HWND frame =
+        CreateFrame(hwnd_, static_cast<int>(ControlId::Uygulamalar), std::wstring(text::kUygulamalar).c_str(),
+                    WS_VISIBLE, {0, 0, Pixels(4695), Pixels(1095)}, instance_);
     controls_[ControlId::Uygulamalar] = frame;
-    ::SetWindowPos(frame, nullptr, 0, 0, Pixels(4695), Pixels(1095), SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutFrame(frame, font);
 
     struct ButtonSpec

@@ -10,6 +10,7 @@
 
 #include "support/Controls.h"
 #include "support/DorvikApp.h"
+#include "support/Scheduling.h"
 #include "support/Text.h"
 
 namespace dorvik::e2e
@@ -277,6 +278,7 @@ TEST_F(MainWindow, HemenIsTheOnlySelectedQuickChoice)
         SCOPED_TRACE("OptHizli(" + std::to_string(index) + ")");
         EXPECT_FALSE(IsChecked(app_.Control(OptHizli(index))));
     }
+    EXPECT_TRUE(QuickChoicesDrawn(app_)) << "every quick choice is drawn, none hidden by its frame";
 }
 
 TEST_F(MainWindow, StatusBarHasOnePanelOfAtLeast1950Twips)

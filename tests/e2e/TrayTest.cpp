@@ -143,6 +143,8 @@ TEST(Tray, LeftButtonUpOnTheIconRestoresTheWindowToTheForegroundAndRemovesTheIco
 
     SendTrayCallback(app.Main(), WM_LBUTTONUP);
     ExpectRestoredToTheForeground(app);
+    SaveScreenshot(CaptureSettled(app.Main().WindowRect()), L"restored");
+    EXPECT_TRUE(QuickChoicesDrawn(app)) << "the restored window shows every quick choice";
 }
 
 TEST(Tray, ARealClickOnTheIconRestoresTheWindow)

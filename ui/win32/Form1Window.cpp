@@ -88,15 +88,11 @@ constexpr std::array kControls = {
     ControlSpec{ControlId::ImgDorvik, kForm, Kind::Image, {}, 2400, 960, 480, 480, false},
 };
 
-// Gives a control the window's font, with what depends on it: a frame's caption, an edit's margins.
+// Gives a control the window's font, with what depends on it: an edit's margins.
 void FitToFont(const ControlSpec& layout, HWND control, HFONT font)
 {
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (layout.kind == Kind::Frame)
-    {
-        LayoutFrame(control, font);
-    }
-    else if (layout.kind == Kind::Edit)
+    if (layout.kind == Kind::Edit)
     {
         ::SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
     }
@@ -394,6 +390,7 @@ void Form1Window::CreateControls()
         controls_[layout.id] = control;
         FitToFont(layout, control, font_.get());
     }
+    LayoutFrames();
     ::SendMessageW(Control(ControlId::OptHizli0), BM_SETCHECK, BST_CHECKED, 0);
     ApplyScrollBar();
 }
@@ -431,8 +428,21 @@ void Form1Window::PlaceControls()
                        Pixels(layout.height), SWP_NOZORDER | SWP_NOACTIVATE);
         FitToFont(layout, control, font_.get());
     }
+    LayoutFrames();
     ApplyStatusPanel();
     ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Form1Window::LayoutFrames()
+{
+    // Only once a frame's controls exist: its border goes beneath them, where it can hide none of them.
+    for (const ControlSpec& layout : kControls)
+    {
+        if (layout.kind == Kind::Frame)
+        {
+            LayoutFrame(Control(layout.id), font_.get());
+        }
+    }
 }
 
 void Form1Window::SizeAndCentre()

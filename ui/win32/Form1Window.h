@@ -65,6 +65,7 @@ private:
     void UseDpi(int dpi);
     void ApplyDpi(int dpi);
     void PlaceControls();
+    void LayoutFrames();
     void SizeAndCentre();
     void ApplyScrollBar();
     void ApplyStatusPanel();

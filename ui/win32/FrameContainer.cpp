@@ -59,7 +59,8 @@ HWND CreateFrame(HWND parent, int id, const wchar_t* caption, DWORD extraStyle, 
                  HINSTANCE instance)
 {
     // Not WS_CLIPCHILDREN: the border child covers the whole frame but paints only its lines, so the frame
-    // must erase the background beneath it.
+    // must erase the background beneath it. The border clips its siblings instead: a themed group box
+    // paints its whole rectangle, and would paint over the controls when it happens to paint after them.
     const HWND frame = ::CreateWindowExW(
         WS_EX_CONTROLPARENT, kFrameClassName, caption, WS_CHILD | WS_CLIPSIBLINGS | extraStyle, place.left,
         place.top, place.right - place.left, place.bottom - place.top, parent,
@@ -70,8 +71,9 @@ HWND CreateFrame(HWND parent, int id, const wchar_t* caption, DWORD extraStyle, 
     }
     const bool captioned = caption && *caption;
     ::CreateWindowExW(0, captioned ? L"Button" : L"Static", captioned ? caption : L"",
-                      WS_CHILD | WS_VISIBLE | (captioned ? DWORD{BS_GROUPBOX} : DWORD{SS_ETCHEDFRAME}), 0, 0,
-                      0, 0, frame, nullptr, instance, nullptr);
+                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS |
+                          (captioned ? DWORD{BS_GROUPBOX} : DWORD{SS_ETCHEDFRAME}),
+                      0, 0, 0, 0, frame, nullptr, instance, nullptr);
     return frame;
 }
 

@@ -17,7 +17,8 @@ void RegisterFrameClass(HINSTANCE instance);
 HWND CreateFrame(HWND parent, int id, const wchar_t* caption, DWORD extraStyle, const RECT& place,
                  HINSTANCE instance);
 
-// Sizes the frame's drawn border to the frame and gives its caption the font of the controls.
+// Sizes the frame's drawn border to the frame, puts it beneath the frame's controls (so call it once they
+// exist) and gives its caption the font of the controls.
 void LayoutFrame(HWND frame, HFONT font);
 
 // Enables or disables the frame and greys its caption with it.

@@ -100,7 +100,6 @@ void UygulamaWindow::CreateControls()
         CreateFrame(hwnd_, static_cast<int>(ControlId::Uygulamalar), std::wstring(text::kUygulamalar).c_str(),
                     WS_VISIBLE, {0, 0, Pixels(4695), Pixels(1095)}, instance_);
     controls_[ControlId::Uygulamalar] = frame;
-    LayoutFrame(frame, font);
 
     struct ButtonSpec
     {
@@ -130,6 +129,7 @@ void UygulamaWindow::CreateControls()
     controls_[ControlId::ComboUygulama] = list;
     createButton({ControlId::BtnUygulamaSec, text::kBtnUygulamaSec, 1680, false});
     createButton({ControlId::UygulamaCommand2, text::kPickerCommand2, 3240, true});
+    LayoutFrame(frame, font);
 }
 
 void UygulamaWindow::ShowModal()

@@ -8,6 +8,7 @@
 #include "support/Icons.h"
 #include "support/Input.h"
 #include "support/NotificationArea.h"
+#include "support/Screen.h"
 #include "support/Text.h"
 
 namespace dorvik::e2e
@@ -239,6 +240,18 @@ std::optional<std::wstring> TryStatusText(const DorvikApp& app)
     // whose upkeep would cost the program processor time while it is being measured.
     const Window statusBar = app.FindControl(ControlId::StatusBar1);
     return statusBar ? statusBar.TryText() : std::nullopt;
+}
+
+bool QuickChoicesDrawn(const DorvikApp& app)
+{
+    for (int index = 0; index < kOptHizliCount; ++index)
+    {
+        if (DarkPixels(CaptureSettled(app.Control(OptHizli(index)).WindowRect())) == 0)
+        {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace dorvik::e2e

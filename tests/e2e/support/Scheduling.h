@@ -80,6 +80,10 @@ bool TaskbarShows(ProgramIcon icon);
 // Whether the title bar of window, which must be in view, shows that icon of the program.
 bool TitleBarShows(const Window& window, ProgramIcon icon);
 
+// Whether each of the five quick choices is drawn on the screen (its circle and caption show dark pixels):
+// a control that another window covers, or that was never painted, is not. The window must be in view.
+bool QuickChoicesDrawn(const DorvikApp& app);
+
 // The text of the status bar's panel, or nothing when the program no longer answers (it may have ended).
 std::optional<std::wstring> TryStatusText(const DorvikApp& app);
 

@@ -118,6 +118,15 @@ Image CaptureWindow(const Window& window)
     return CaptureSettled(window.WindowRect());
 }
 
+size_t DarkPixels(const Image& image, uint8_t threshold) noexcept
+{
+    return static_cast<size_t>(
+        std::count_if(image.pixels.begin(), image.pixels.end(), [threshold](uint32_t pixel) {
+            return ((pixel >> 16) & 0xFF) < threshold && ((pixel >> 8) & 0xFF) < threshold &&
+                   (pixel & 0xFF) < threshold;
+        }));
+}
+
 size_t DifferingPixels(const Image& a, const Image& b) noexcept
 {
     if (a.width != b.width || a.height != b.height)

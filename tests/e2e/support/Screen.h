@@ -44,6 +44,10 @@ Image CaptureSettled(const RECT& rect);
 // The number of pixels that differ; pictures of different sizes differ everywhere.
 size_t DifferingPixels(const Image& a, const Image& b) noexcept;
 
+// The number of pixels darker than threshold in every channel: text and outlines, which a control that was
+// never painted (or that another window hides) does not show.
+size_t DarkPixels(const Image& image, uint8_t threshold = 96) noexcept;
+
 // Writes image as a 24-bit BMP file.
 void SaveBmp(const Image& image, const std::wstring& path);
 

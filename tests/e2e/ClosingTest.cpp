@@ -375,5 +375,36 @@ TEST(LogOffRoad, OtherProgramsAreAskedToEndAndDorvikIsGone)
                                          L"WM_ENDSESSION wParam=1 lParam=0x0 title=Gözlemci"}));
 }
 
+TEST(LogOffRoad, WindowsOwnLogOffWhileArmedIsNotHeldUp)
+{
+    if (WinebootStubActive())
+    {
+        GTEST_SKIP() << "needs Wine's own wineboot, not the recording stub";
+    }
+    BystanderOptions observerOptions;
+    observerOptions.windows = {{L"Gözlemci"}};
+    observerOptions.recordEndSession = true;
+    Bystander observer = Bystander::Start(observerOptions);
+
+    // Armed two hours ahead: the log-off comes from another program, long before the closing is due.
+    DorvikApp app = DorvikApp::Start();
+    Click(app.Control(OptHizli(3)));
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(app.Control(OptHizli(3))); }));
+    Arm(app);
+
+    BystanderOptions closerOptions;
+    closerOptions.windows = {{L"Kapatan"}};
+    closerOptions.exitWindowsFlags = EWX_LOGOFF;
+    Bystander closer = Bystander::Start(closerOptions);
+
+    EXPECT_TRUE(app.Process().WaitForExit(kStartTimeout).has_value()) << "dorvik.exe held the log-off up";
+    EXPECT_TRUE(observer.Process().WaitForExit(kStartTimeout).has_value())
+        << "the log-off did not go through";
+    // wParam 1 on WM_ENDSESSION: every program agreed and the session really ends.
+    EXPECT_EQ(observer.EndSessionLog(),
+              (std::vector<std::wstring>{L"WM_QUERYENDSESSION wParam=0 lParam=0x0 title=Gözlemci",
+                                         L"WM_ENDSESSION wParam=1 lParam=0x0 title=Gözlemci"}));
+}
+
 } // namespace
 } // namespace dorvik::e2e

@@ -56,5 +56,41 @@ TEST(SingleInstance, SecondCopyWarnsWithAnExclamationBoxAndEnds)
     EXPECT_FALSE(first.Main().IsMinimized()) << "the running copy is left as it was";
 }
 
+TEST(SingleInstance, TenCopiesStartedAtOnceLeaveExactlyOne)
+{
+    constexpr std::size_t kCopies = 10;
+    std::vector<ChildProcess> copies;
+    for (std::size_t i = 0; i < kCopies; ++i)
+    {
+        copies.push_back(DorvikApp::StartProcess());
+    }
+
+    // Every copy either shows its main window or warns; answering the warnings ends all but one.
+    std::size_t answered = 0;
+    const bool settled = WaitUntil(
+        [&] {
+            for (const ChildProcess& copy : copies)
+            {
+                for (const MessageBoxWindow& box : FindMessageBoxes(copy.Pid()))
+                {
+                    if (box.Text() == L"The program is already running...")
+                    {
+                        box.Answer(IDOK);
+                        ++answered;
+                    }
+                }
+            }
+            return ProcessIdsByName(L"dorvik.exe").size() == 1 && MainWindows().size() == 1;
+        },
+        kStartTimeout);
+
+    EXPECT_TRUE(settled) << ProcessIdsByName(L"dorvik.exe").size() << " copies and " << MainWindows().size()
+                         << " main windows remain";
+    EXPECT_GE(answered, kCopies - 1);
+    const std::vector<Window> windows = MainWindows();
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_EQ(ProcessIdsByName(L"dorvik.exe"), std::vector<unsigned long>{windows.front().ProcessId()});
+}
+
 } // namespace
 } // namespace dorvik::e2e

@@ -14,6 +14,8 @@
 //   --menu-property=NAME  give each window a pop-up menu, kept under the window property NAME (as a
 //                       program keeps a menu that is not on its menu bar), to prove the menu probe
 //   --exit-windows=N    call ExitWindowsEx(N, 0) once the windows are open, and log its result
+//   --churn=N           besides the other windows, open and destroy N windows a second ("Geçici"), keeping
+//                       a few of them open at any moment, for as long as the program runs
 #include <windows.h>
 
 #include <cstdio>
@@ -37,6 +39,7 @@ struct State
     bool exitWindows = false;
     UINT exitWindowsFlags = 0;
     int openWindows = 0;
+    int churnPerSecond = 0;
 };
 
 void AppendLog(const State& state, const std::wstring& line) noexcept
@@ -119,7 +122,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
-bool CreateOne(State& state, HINSTANCE instance, const std::wstring& title, bool visible, DWORD style,
+HWND CreateOne(State& state, HINSTANCE instance, const std::wstring& title, bool visible, DWORD style,
                DWORD exStyle) noexcept
 {
     // Cascaded, so that a screenshot shows every window.
@@ -128,7 +131,7 @@ bool CreateOne(State& state, HINSTANCE instance, const std::wstring& title, bool
                                           nullptr, nullptr, instance, &state);
     if (!window)
     {
-        return false;
+        return nullptr;
     }
     ++state.openWindows;
     if (!state.menuProperty.empty())
@@ -143,7 +146,7 @@ bool CreateOne(State& state, HINSTANCE instance, const std::wstring& title, bool
     {
         ::ShowWindow(window, SW_SHOWNOACTIVATE);
     }
-    return true;
+    return window;
 }
 
 bool StartsWith(std::wstring_view text, std::wstring_view prefix) noexcept
@@ -236,6 +239,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         {
             state.menuProperty = argument.substr(16);
         }
+        else if (StartsWith(argument, L"--churn="))
+        {
+            state.churnPerSecond = std::wcstol(argv[i] + 8, nullptr, 10);
+        }
         else if (StartsWith(argument, L"--exit-windows="))
         {
             state.exitWindows = true;
@@ -266,9 +273,37 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         AppendLog(state, std::wstring(L"ExitWindowsEx ") + (result ? L"TRUE" : L"FALSE"));
     }
 
+    // The churn runs on a thread timer: every tick opens a share of the windows for the second and destroys
+    // as many of the oldest, so windows come and go all the time while a few always stand.
+    constexpr UINT kChurnTick = 10;
+    constexpr size_t kChurnStanding = 8;
+    std::vector<HWND> churned;
+    int churnDebt = 0;
+    if (state.churnPerSecond > 0)
+    {
+        ::SetTimer(nullptr, 0, kChurnTick, nullptr);
+    }
+
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0)
     {
+        if (message.message == WM_TIMER && message.hwnd == nullptr)
+        {
+            churnDebt += state.churnPerSecond * static_cast<int>(kChurnTick);
+            for (; churnDebt >= 1000; churnDebt -= 1000)
+            {
+                if (const HWND window = CreateOne(state, instance, L"Geçici", true, WS_OVERLAPPEDWINDOW, 0))
+                {
+                    churned.push_back(window);
+                }
+                if (churned.size() > kChurnStanding)
+                {
+                    ::DestroyWindow(churned.front());
+                    churned.erase(churned.begin());
+                }
+            }
+            continue;
+        }
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }

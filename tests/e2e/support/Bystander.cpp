@@ -92,7 +92,11 @@ Bystander Bystander::Start(const BystanderOptions& options)
     }
     if (options.exitWindowsFlags)
     {
-        arguments += L"--exit-windows=" + std::to_wstring(*options.exitWindowsFlags);
+        arguments += L"--exit-windows=" + std::to_wstring(*options.exitWindowsFlags) + L" ";
+    }
+    if (options.churnPerSecond > 0)
+    {
+        arguments += L"--churn=" + std::to_wstring(options.churnPerSecond);
     }
 
     Bystander bystander(ChildProcess::Start(HelperPath(L"dorvik_bystander.exe"), {arguments, {}, {}}),

@@ -36,6 +36,8 @@ struct BystanderOptions
     std::wstring menuProperty;
     // Call ExitWindowsEx with these flags once the windows are open (to exercise the session's end).
     std::optional<unsigned> exitWindowsFlags;
+    // Open and destroy this many more windows a second, for as long as the bystander runs.
+    int churnPerSecond = 0;
 };
 
 class Bystander

@@ -2,12 +2,12 @@
 #include "support/Icons.h"
 
 #include <array>
-#include <cstring>
 #include <ostream>
 #include <stdexcept>
 #include <utility>
 
 #include "platform/win32/Handles.h"
+#include "support/Canvas.h"
 #include "support/Text.h"
 
 namespace dorvik::e2e
@@ -15,16 +15,6 @@ namespace dorvik::e2e
 
 namespace
 {
-
-struct DcDeleter
-{
-    void operator()(HDC dc) const noexcept { ::DeleteDC(dc); }
-};
-
-struct GdiObjectDeleter
-{
-    void operator()(HGDIOBJ object) const noexcept { ::DeleteObject(object); }
-};
 
 HICON LoadStock(StockIcon icon) noexcept
 {
@@ -77,37 +67,10 @@ void PrintTo(StockIcon icon, std::ostream* out)
 
 Image RenderIcon(HICON icon, int width, int height, uint32_t background)
 {
-    const win32::WindowDc screen(nullptr);
-    const std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter> memory(::CreateCompatibleDC(screen.Get()));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter> bitmap(
-        ::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!memory || !bitmap || !bits)
-    {
-        throw std::runtime_error("cannot prepare an icon picture: " + LastErrorText());
-    }
-    Image image;
-    image.width = width;
-    image.height = height;
-    image.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), background);
-    std::memcpy(bits, image.pixels.data(), image.pixels.size() * sizeof(uint32_t));
-    const HGDIOBJ previous = ::SelectObject(memory.get(), bitmap.get());
-    ::DrawIconEx(memory.get(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
-    ::GdiFlush();
-    ::SelectObject(memory.get(), previous);
-    std::memcpy(image.pixels.data(), bits, image.pixels.size() * sizeof(uint32_t));
-    for (uint32_t& pixel : image.pixels)
-    {
-        pixel &= 0x00FFFFFFu;
-    }
-    return image;
+    Canvas canvas(width, height);
+    canvas.Fill(background);
+    ::DrawIconEx(canvas.Dc(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    return canvas.Read();
 }
 
 IconMatch MatchStockIcon(const Image& captured)

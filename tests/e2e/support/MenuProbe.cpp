@@ -10,6 +10,7 @@
 
 #include "menuprobe/MenuProbeProtocol.h"
 #include "platform/win32/Handles.h"
+#include "support/OwnedHandles.h"
 #include "support/Paths.h"
 #include "support/RemoteMemory.h"
 #include "support/Text.h"
@@ -19,11 +20,6 @@ namespace dorvik::e2e
 
 namespace
 {
-
-struct ViewDeleter
-{
-    void operator()(void* view) const noexcept { ::UnmapViewOfFile(view); }
-};
 
 // kernel32's base address in process pid, from a module snapshot of that process.
 uintptr_t RemoteModuleBase(DWORD pid, std::wstring_view moduleName)
@@ -114,7 +110,7 @@ std::vector<MenuItemState> ReadMenu(const Window& window, std::wstring_view prop
     {
         throw std::runtime_error("cannot create the menu probe's shared memory: " + LastErrorText());
     }
-    const std::unique_ptr<void, ViewDeleter> view(
+    const UniqueMappedView view(
         ::MapViewOfFile(mapping.get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, sizeof(Request)));
     if (!view)
     {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "support/Icons.h"
+#include "support/OwnedHandles.h"
 #include "support/Paths.h"
 #include "support/RemoteMemory.h"
 #include "support/Text.h"
@@ -16,13 +17,6 @@ namespace dorvik::e2e
 
 namespace
 {
-
-struct ModuleDeleter
-{
-    void operator()(HMODULE module) const noexcept { ::FreeLibrary(module); }
-};
-
-using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;
 
 struct OpaquePixel
 {

@@ -2,56 +2,17 @@
 #include "support/Screen.h"
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
 #include "platform/win32/Handles.h"
+#include "support/Canvas.h"
 #include "support/Paths.h"
 #include "support/Text.h"
 
 namespace dorvik::e2e
 {
-
-namespace
-{
-
-struct DcDeleter
-{
-    void operator()(HDC dc) const noexcept { ::DeleteDC(dc); }
-};
-
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
-
-struct GdiObjectDeleter
-{
-    void operator()(HGDIOBJ object) const noexcept { ::DeleteObject(object); }
-};
-
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
-
-// Selects an object into a DC and puts the previous one back, so the object can be deleted afterwards.
-class Selection
-{
-public:
-    Selection(HDC dc, HGDIOBJ object) noexcept
-        : dc_(dc)
-        , previous_(::SelectObject(dc, object))
-    {
-    }
-
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-    ~Selection() { ::SelectObject(dc_, previous_); }
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-} // namespace
 
 Image CaptureScreen(const RECT& rect)
 {
@@ -63,36 +24,16 @@ Image CaptureScreen(const RECT& rect)
         return image;
     }
     const win32::WindowDc screen(nullptr);
-    const MemoryDc memory(::CreateCompatibleDC(screen.Get()));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height; // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const UniqueBitmap bitmap(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!screen || !memory || !bitmap || !bits)
+    if (!screen)
     {
-        throw std::runtime_error("cannot prepare a screen capture: " + LastErrorText());
+        throw std::runtime_error("cannot read the screen: " + LastErrorText());
     }
+    const Canvas canvas(image.width, image.height);
+    if (!::BitBlt(canvas.Dc(), 0, 0, image.width, image.height, screen.Get(), rect.left, rect.top, SRCCOPY))
     {
-        const Selection selection(memory.get(), bitmap.get());
-        if (!::BitBlt(memory.get(), 0, 0, image.width, image.height, screen.Get(), rect.left, rect.top,
-                      SRCCOPY))
-        {
-            throw std::runtime_error("cannot copy from the screen: " + LastErrorText());
-        }
-        ::GdiFlush();
+        throw std::runtime_error("cannot copy from the screen: " + LastErrorText());
     }
-    image.pixels.resize(static_cast<size_t>(image.width) * static_cast<size_t>(image.height));
-    std::memcpy(image.pixels.data(), bits, image.pixels.size() * sizeof(uint32_t));
-    for (uint32_t& pixel : image.pixels)
-    {
-        pixel &= 0x00FFFFFFu;
-    }
-    return image;
+    return canvas.Read();
 }
 
 Image CaptureSettled(const RECT& rect)

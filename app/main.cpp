@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "app/Modulum.h"
+#include "ui/Modulum.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Icons.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Modulum.h"
+#include "ui/Modulum.h"
 #include "platform/IClock.h"
 #include "platform/IDialogs.h"
 #include "platform/IEventPump.h"

@@ -1,7 +1,7 @@
 // The application picker's handlers: list the desktop's application windows and let the user choose one.
 #pragma once
 
-#include "app/Modulum.h"
+#include "ui/Modulum.h"
 #include "ui/IForm1View.h"
 #include "ui/IUygulamaView.h"
 

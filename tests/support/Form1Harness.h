@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "app/Modulum.h"
+#include "ui/Modulum.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeDialogs.h"
 #include "platform/fake/FakeEventPump.h"

@@ -3,7 +3,7 @@
 
 #include "platform/win32/Win32.h"
 
-#include "app/Modulum.h"
+#include "ui/Modulum.h"
 #include "ui/IForm1View.h"
 #include "ui/IPickerHost.h"
 #include "ui/win32/MessageLoop.h"

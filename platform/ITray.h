@@ -16,6 +16,17 @@ enum class TrayMessage : std::uint32_t
     Delete = 2  // NIM_DELETE
 };
 
+// Which fields of the record the shell reads (NIF_MESSAGE, NIF_ICON, NIF_TIP).
+inline constexpr std::uint32_t kTrayFieldMessage = 0x1;
+inline constexpr std::uint32_t kTrayFieldIcon = 0x2;
+inline constexpr std::uint32_t kTrayFieldTip = 0x4;
+
+// The window messages that the notification area's callback carries: the callback message the program asks
+// for, and the mouse messages it reports from over the icon.
+inline constexpr std::uint32_t kMouseMoveMessage = 0x200; // WM_MOUSEMOVE
+inline constexpr int kLeftButtonUpMessage = 0x202;        // WM_LBUTTONUP
+inline constexpr int kRightButtonUpMessage = 0x205;       // WM_RBUTTONUP
+
 // The fields of the shell's notify-icon record that the program fills.
 struct NotifyIconData
 {

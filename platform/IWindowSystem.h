@@ -27,6 +27,14 @@ enum class WindowRelation
     FirstChild = 5 // GW_CHILD: the topmost child
 };
 
+// Extended window styles, by their Windows values.
+inline constexpr std::int32_t kExStyleToolWindow = 0x80;   // WS_EX_TOOLWINDOW
+inline constexpr std::int32_t kExStyleAppWindow = 0x40000; // WS_EX_APPWINDOW
+
+// Show commands, by their Windows values.
+inline constexpr int kShowHide = 0; // SW_HIDE
+inline constexpr int kShowShow = 5; // SW_SHOW
+
 // Every call fails quietly on a handle that names no window and returns the empty value of its kind.
 class IWindowSystem
 {

@@ -10,14 +10,13 @@ namespace dorvik::tray
 {
 
 inline constexpr std::uint32_t kIconId = 1;
-inline constexpr std::uint32_t kFlags = 7; // NIF_MESSAGE | NIF_ICON | NIF_TIP
-inline constexpr std::uint32_t kCallbackMessage =
-    512; // WM_MOUSEMOVE: the shell's report arrives as a mouse move
+inline constexpr std::uint32_t kFlags =
+    platform::kTrayFieldMessage | platform::kTrayFieldIcon | platform::kTrayFieldTip;
+// The shell's report arrives as a mouse move, whose x coordinate is the mouse message over the icon.
+inline constexpr std::uint32_t kCallbackMessage = platform::kMouseMoveMessage;
 
-// The mouse messages that the shell reports in the callback's x coordinate.
-inline constexpr int kMouseMove = 512;     // WM_MOUSEMOVE
-inline constexpr int kLeftButtonUp = 514;  // WM_LBUTTONUP
-inline constexpr int kRightButtonUp = 517; // WM_RBUTTONUP
+inline constexpr int kLeftButtonUp = platform::kLeftButtonUpMessage;
+inline constexpr int kRightButtonUp = platform::kRightButtonUpMessage;
 
 platform::NotifyIconData MakeTepsiKaydi(platform::WindowId form, platform::IconId icon,
                                         std::wstring_view caption);

@@ -10,9 +10,6 @@ namespace dorvik::winlib
 namespace
 {
 
-constexpr int kSwHide = 0;
-constexpr int kSwShow = 5;
-
 // Windows keeps positions and sizes in 32 bits, while these properties are 16-bit. Saturating keeps a
 // value that does not fit on its own side of the range: a window parked far off-screen still reads as
 // off-screen, where a wrapped value could place it in plain view or give it a negative size.
@@ -72,7 +69,7 @@ bool ClsApplication::Visible() const
 
 void ClsApplication::Visible(bool bVis)
 {
-    windows_->ShowWindow(hWnd_, bVis ? kSwShow : kSwHide);
+    windows_->ShowWindow(hWnd_, bVis ? platform::kShowShow : platform::kShowHide);
 }
 
 std::int16_t ClsApplication::Left() const

@@ -12,8 +12,8 @@ namespace dorvik::winlib
 namespace
 {
 
-constexpr std::int32_t kWsExToolWindow = 0x80;
-constexpr std::int32_t kWsExAppWindow = 0x40000;
+constexpr std::int32_t kWsExToolWindow = platform::kExStyleToolWindow;
+constexpr std::int32_t kWsExAppWindow = platform::kExStyleAppWindow;
 
 // OR-ing in WS_EX_APPWINDOW first folds four extended styles into two values: a window whose style is
 // exactly 0, WS_EX_TOOLWINDOW, WS_EX_APPWINDOW or both is left out, and any other bit lets it through.

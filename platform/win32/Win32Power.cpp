@@ -8,6 +8,11 @@
 namespace dorvik::win32
 {
 
+// The logic names these numbers without the Windows headers; they must be Windows' own.
+static_assert(static_cast<UINT>(platform::ExitFlags::LogOff) == EWX_LOGOFF);
+static_assert(static_cast<UINT>(platform::ExitFlags::ShutdownForce) == (EWX_SHUTDOWN | EWX_FORCE));
+static_assert(static_cast<UINT>(platform::ExitFlags::RebootForce) == (EWX_REBOOT | EWX_FORCE));
+
 namespace
 {
 

@@ -10,6 +10,17 @@
 namespace dorvik::win32
 {
 
+// The logic names these numbers without the Windows headers; they must be Windows' own.
+static_assert(static_cast<DWORD>(platform::TrayMessage::Add) == NIM_ADD);
+static_assert(static_cast<DWORD>(platform::TrayMessage::Modify) == NIM_MODIFY);
+static_assert(static_cast<DWORD>(platform::TrayMessage::Delete) == NIM_DELETE);
+static_assert(platform::kTrayFieldMessage == NIF_MESSAGE);
+static_assert(platform::kTrayFieldIcon == NIF_ICON);
+static_assert(platform::kTrayFieldTip == NIF_TIP);
+static_assert(platform::kMouseMoveMessage == WM_MOUSEMOVE);
+static_assert(platform::kLeftButtonUpMessage == WM_LBUTTONUP);
+static_assert(platform::kRightButtonUpMessage == WM_RBUTTONUP);
+
 bool Win32Tray::Notify(platform::TrayMessage message, const platform::NotifyIconData& data)
 {
     NOTIFYICONDATAW record{};

@@ -11,6 +11,14 @@
 namespace dorvik::win32
 {
 
+// The logic names these numbers without the Windows headers; they must be Windows' own.
+static_assert(static_cast<UINT>(WindowRelation::Next) == GW_HWNDNEXT);
+static_assert(static_cast<UINT>(WindowRelation::FirstChild) == GW_CHILD);
+static_assert(platform::kExStyleToolWindow == WS_EX_TOOLWINDOW);
+static_assert(platform::kExStyleAppWindow == WS_EX_APPWINDOW);
+static_assert(platform::kShowHide == SW_HIDE);
+static_assert(platform::kShowShow == SW_SHOW);
+
 namespace
 {
 

@@ -70,8 +70,7 @@ void Form1::Form_Load()
     if (services_.instance.PreviousInstance())
     {
         services_.dialogs.MsgBox(text::kAlreadyRunning, view_.Caption(), MsgStyle::Exclamation);
-        int cancel = 0;
-        Form_Unload(cancel);
+        Form_Unload();
     }
 
     modulum_.Pencere = std::make_unique<winlib::ClsApplication>(services_.windows);
@@ -137,7 +136,7 @@ void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/
     }
 }
 
-void Form1::Form_Unload(int& /*cancel*/)
+void Form1::Form_Unload()
 {
     modulum_.Pencereler.reset();
     modulum_.Pencere.reset();

@@ -65,7 +65,8 @@ public:
     void Form_Load();
     void Form_Resize();
     void Form_MouseMove(int button, int shift, double x, double y);
-    [[noreturn]] void Form_Unload(int& cancel);
+    // Unloading is never refused: the program ends here.
+    [[noreturn]] void Form_Unload();
     // Windows asks whether the session may end; the program never holds it up.
     bool Form_QueryEndSession();
     void Form_EndSession(bool ending);

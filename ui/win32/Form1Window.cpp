@@ -764,10 +764,10 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) n
         form_->Form_MouseMove(MouseButtons(wParam), ShiftState(wParam), GET_X_LPARAM(lParam),
                               GET_Y_LPARAM(lParam));
         return 0;
-    case WM_CLOSE: {
-        int cancel = 0;
-        form_->Form_Unload(cancel);
-    }
+    case WM_CLOSE:
+        // The close box ends the whole program; it never only hides the window.
+        form_->Form_Unload();
+        return 0;
     case WM_QUERYENDSESSION:
         return form_->Form_QueryEndSession() ? TRUE : FALSE;
     case WM_ENDSESSION:
@@ -862,6 +862,7 @@ void Form1Window::OnMenuCommand(MenuItem item)
         break;
     case MenuItem::Cikis:
         form_->Cikis_Click();
+        break;
     case MenuItem::ProgramHakkinda:
         form_->ProgramHakkinda_Click();
         break;
@@ -870,6 +871,7 @@ void Form1Window::OnMenuCommand(MenuItem item)
         break;
     case MenuItem::mPopExit:
         form_->mPopExit_Click();
+        break;
     default:
         break;
     }

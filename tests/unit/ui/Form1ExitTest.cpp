@@ -98,8 +98,7 @@ TEST_P(Form1Exit, EndsAtOnceWithoutClosingTheComputerAndLeavesNoIcon)
         break;
     case WayOut::CloseBox:
     case WayOut::CloseBoxWhileHidden: {
-        int cancel = 0;
-        EXPECT_THROW(h.form.Form_Unload(cancel), platform::ProgramEnded);
+        EXPECT_THROW(h.form.Form_Unload(), platform::ProgramEnded);
         EXPECT_EQ(h.modulum.Pencereler, nullptr);
         EXPECT_EQ(h.modulum.Pencere, nullptr);
         break;

@@ -368,8 +368,7 @@ void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now)
         }
         target = scheduler::TargetAfter(now, scheduler::QuickOffset(choice));
     }
-    fields_.HedefZaman = target.time;
-    fields_.HedefGun = target.day;
+    fields_.HedefZaman = target;
 }
 
 void Form1::Timer1_Tick()
@@ -394,7 +393,7 @@ void Form1::Timer1_Tick()
         HedefZamaniHesapla(now);
         fields_.ZamanHesaplanacak = false;
     }
-    if (decision.compare && scheduler::TargetReached({fields_.HedefGun, fields_.HedefZaman}, now))
+    if (decision.compare && scheduler::TargetReached(fields_.HedefZaman, now))
     {
         KapamayiUygula();
     }

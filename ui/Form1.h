@@ -45,9 +45,8 @@ struct Form1Fields
     std::wstring OncekiMetin;
     // Whether the status-bar clock shows its colon on this tick.
     bool IkiNoktaGorunur = true;
-    // When an armed closing is due: the time of day, and the calendar day on which it falls.
-    scheduler::TimeOfDay HedefZaman{};
-    scheduler::LocalDays HedefGun{};
+    // When an armed closing is due: the time of day with the calendar day on which it falls.
+    scheduler::Target HedefZaman{};
     // The target has still to be computed for the current arming.
     bool ZamanHesaplanacak = true;
 };

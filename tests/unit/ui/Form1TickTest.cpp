@@ -164,7 +164,7 @@ TEST_F(Form1Tick, ApplicationModeTargetComesFromTheQuickChoiceWhenTheWindowGoes)
     h.windows.Destroy(window);
     Tick();
     EXPECT_FALSE(h.form.Fields().ZamanHesaplanacak);
-    EXPECT_EQ(h.form.Fields().HedefZaman, (scheduler::TimeOfDay{10, 30, 0}));
+    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{10, 30, 0}));
 }
 
 TEST_F(Form1Tick, ApplicationModeUsesTheQuickChoiceInForceWhenTheWindowGoes)
@@ -175,7 +175,7 @@ TEST_F(Form1Tick, ApplicationModeUsesTheQuickChoiceInForceWhenTheWindowGoes)
     h.clock.SetTime(10, 0, 0);
     h.windows.Destroy(window);
     Tick();
-    EXPECT_EQ(h.form.Fields().HedefZaman, (scheduler::TimeOfDay{11, 0, 0}));
+    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{11, 0, 0}));
 }
 
 TEST_F(Form1Tick, HiddenOrUntitledWindowCountsAsGone)
@@ -191,14 +191,14 @@ TEST_F(Form1Tick, WindowBackAgainHoldsTheClosingAndItsTargetIsKept)
     const platform::WindowId window = ArmOnWindow(0);
     h.windows.SetVisible(window, false);
     Tick();
-    const scheduler::TimeOfDay target = h.form.Fields().HedefZaman;
+    const scheduler::TimeOfDay target = h.form.Fields().HedefZaman.time;
 
     h.windows.SetVisible(window, true);
     EXPECT_FALSE(TickFor(30s));
 
     h.windows.SetVisible(window, false);
     EXPECT_TRUE(TickFor(1s));
-    EXPECT_EQ(h.form.Fields().HedefZaman, target);
+    EXPECT_EQ(h.form.Fields().HedefZaman.time, target);
 }
 
 TEST_F(Form1Tick, ApplicationModeWithNoWindowChosenNeverFires)
@@ -243,7 +243,7 @@ TEST_F(Form1Tick, ReArmingInApplicationModeCountsAfreshFromTheNewWindow)
     h.windows.Destroy(second);
     Tick();
     EXPECT_FALSE(ClosingRequested());
-    EXPECT_EQ(h.form.Fields().HedefZaman, (scheduler::TimeOfDay{11, 30, 0}));
+    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{11, 30, 0}));
 }
 
 TEST_F(Form1Tick, CancelMessageStillOpenWhenTheTargetArrivesLetsTheClosingStart)

@@ -2,14 +2,18 @@
 // its handlers.
 #pragma once
 
-#include <map>
+#include <memory>
+#include <optional>
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Icons.h"
 #include "ui/Form1.h"
 #include "ui/IForm1View.h"
+#include "ui/win32/Form1Menus.h"
 #include "ui/win32/MessageLoop.h"
+#include "ui/win32/UpCountingScrollBar.h"
 #include "ui/win32/WindowBase.h"
+#include "ui/win32/WindowLayout.h"
 
 namespace dorvik::win32
 {
@@ -18,7 +22,6 @@ class Form1Window final : public WindowBase<Form1Window>, public IForm1View
 {
 public:
     Form1Window(HINSTANCE instance, const Win32Icons& icons, MessageLoop& loop) noexcept;
-    ~Form1Window() override;
 
     // Creates the window and its controls, hidden, in their start-up state.
     bool Create();
@@ -59,24 +62,18 @@ public:
     double TwipsPerPixelX() const override;
 
 private:
-    HWND Control(ControlId id) const noexcept;
+    HWND Control(ControlId id) const noexcept { return layout_->Control(id); }
     void CreateControls();
-    void CreateMenus();
-    void UseDpi(int dpi);
     void ApplyDpi(int dpi);
-    void PlaceControls();
-    void LayoutFrames();
-    void SizeAndCentre();
-    void ApplyScrollBar();
     void ApplyStatusPanel();
+    void SizeAndCentre();
     void MoveFocusOutOf(HWND container);
-    int Pixels(int twips) const noexcept;
-    HMENU MenuHolding(MenuItem item) const noexcept;
 
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnMenuCommand(MenuItem item);
     void OnScroll(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam);
+    void OnSetFocus();
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     static LRESULT CALLBACK ClockFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
@@ -88,16 +85,12 @@ private:
     const Win32Icons& icons_;
     MessageLoop& loop_;
     Form1* form_ = nullptr;
-    std::map<ControlId, HWND> controls_;
-    UniqueHmenu trayMenu_;
-    HMENU menuBar_ = nullptr;
-    LOGFONTW messageFont_{};
-    UniqueHfont font_;
+    std::optional<ControlLayout> layout_;
+    std::optional<KeyboardNavigation> navigation_;
+    Form1Menus menus_;
+    UpCountingScrollBar scrollBar_;
     UniqueHfont statusFont_;
-    int dpi_ = USER_DEFAULT_SCREEN_DPI;
     platform::IconId icon_ = platform::IconId::Dorvik;
-    int scrollMin_ = 59;
-    int scrollValue_ = 0;
     int statusPanelTwips_ = 1440;
     HWND focusBeforeDeactivation_ = nullptr;
     UINT taskbarCreated_ = 0;

@@ -1,6 +1,6 @@
 #include "ui/win32/UygulamaWindow.h"
 
-#include <algorithm>
+#include <array>
 #include <commctrl.h>
 #include <string>
 
@@ -14,22 +14,21 @@ namespace
 {
 
 constexpr wchar_t kClassName[] = L"DorvikPickerWindow";
-constexpr int kTwipsPerInch = 1440;
 constexpr int kClientWidthTwips = 4755;
 constexpr int kClientHeightTwips = 1170;
-// How many entries the dropped-down list shows before it scrolls.
-constexpr int kVisibleListEntries = 12;
 
-HMENU AsMenuId(ControlId id)
-{
-    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-}
+using enum ControlKind;
 
-int DpiOf(HWND window)
-{
-    const WindowDc dc(window);
-    return dc ? ::GetDeviceCaps(dc.Get(), LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
-}
+// Creation order is the tab order: "Y&enile", the list, "Uygulamayı &Seç", "Va&zgeç".
+constexpr std::array kControls = {
+    ControlSpec{ControlId::Uygulamalar, kWindowItself, Frame, text::kUygulamalar, 0, 0, 4695, 1095},
+    ControlSpec{ControlId::Yenile, ControlId::Uygulamalar, Button, text::kYenile, 120, 600, 1335, 375},
+    ControlSpec{ControlId::ComboUygulama, ControlId::Uygulamalar, DropDownList, {}, 120, 240, 4455, 315},
+    ControlSpec{ControlId::BtnUygulamaSec, ControlId::Uygulamalar, Button, text::kBtnUygulamaSec, 1680, 600,
+                1335, 375, true, false},
+    ControlSpec{ControlId::UygulamaCommand2, ControlId::Uygulamalar, Button, text::kPickerCommand2, 3240, 600,
+                1335, 375},
+};
 
 } // namespace
 
@@ -38,14 +37,6 @@ UygulamaWindow::UygulamaWindow(HINSTANCE instance, MessageLoop& loop, HWND owner
     , loop_(loop)
     , owner_(owner)
 {
-}
-
-UygulamaWindow::~UygulamaWindow()
-{
-    if (hwnd_)
-    {
-        loop_.RemoveDialogWindow(hwnd_);
-    }
 }
 
 bool UygulamaWindow::Create()
@@ -58,95 +49,24 @@ bool UygulamaWindow::Create()
     {
         return false;
     }
-    dpi_ = DpiOf(owner_ ? owner_ : hwnd_);
-    if (const auto ownerFont = reinterpret_cast<HFONT>(::SendMessageW(owner_, WM_GETFONT, 0, 0)); !ownerFont)
-    {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-        {
-            font_.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
-        }
-    }
-    CreateControls();
-    loop_.AddDialogWindow(hwnd_);
+    layout_.emplace(hwnd_, instance_);
+    // Laid out for the owner's monitor, where it is about to be shown; WM_DPICHANGED follows it elsewhere.
+    layout_->UseDpi(DpiOf(owner_ ? owner_ : hwnd_));
+    layout_->Create(kControls);
+    navigation_.emplace(loop_, hwnd_);
     return true;
-}
-
-int UygulamaWindow::Pixels(int twips) const noexcept
-{
-    return ::MulDiv(twips, dpi_, kTwipsPerInch);
-}
-
-HWND UygulamaWindow::Control(ControlId id) const noexcept
-{
-    const auto found = controls_.find(id);
-    return found == controls_.end() ? nullptr : found->second;
-}
-
-void UygulamaWindow::CreateControls()
-{
-    // The owner's font keeps the two windows alike; the main window has none only when it failed to make one.
-    HFONT font = font_.get();
-    if (!font)
-    {
-        font = reinterpret_cast<HFONT>(::SendMessageW(owner_, WM_GETFONT, 0, 0));
-    }
-    const auto setFont = [font](HWND control) {
-        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    };
-
-    const HWND frame =
-        CreateFrame(hwnd_, static_cast<int>(ControlId::Uygulamalar), std::wstring(text::kUygulamalar).c_str(),
-                    WS_VISIBLE, {0, 0, Pixels(4695), Pixels(1095)}, instance_);
-    controls_[ControlId::Uygulamalar] = frame;
-
-    struct ButtonSpec
-    {
-        ControlId id;
-        std::wstring_view caption;
-        int left;
-        bool enabled;
-    };
-
-    const auto createButton = [&](const ButtonSpec& button) {
-        const HWND created = ::CreateWindowExW(0, WC_BUTTONW, std::wstring(button.caption).c_str(),
-                                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON |
-                                                   (button.enabled ? 0u : DWORD{WS_DISABLED}),
-                                               Pixels(button.left), Pixels(600), Pixels(1335), Pixels(375),
-                                               frame, AsMenuId(button.id), instance_, nullptr);
-        setFont(created);
-        controls_[button.id] = created;
-    };
-
-    // Creation order is the tab order: "Y&enile", the list, "Uygulamayı &Seç", "Va&zgeç".
-    createButton({ControlId::Yenile, text::kYenile, 120, true});
-    const int listHeight = Pixels(315) + kVisibleListEntries * ::GetSystemMetrics(SM_CYMENUSIZE);
-    const HWND list = ::CreateWindowExW(
-        0, WC_COMBOBOXW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, Pixels(120),
-        Pixels(240), Pixels(4455), listHeight, frame, AsMenuId(ControlId::ComboUygulama), instance_, nullptr);
-    setFont(list);
-    controls_[ControlId::ComboUygulama] = list;
-    createButton({ControlId::BtnUygulamaSec, text::kBtnUygulamaSec, 1680, false});
-    createButton({ControlId::UygulamaCommand2, text::kPickerCommand2, 3240, true});
-    LayoutFrame(frame, font);
 }
 
 void UygulamaWindow::ShowModal()
 {
-    RECT client{0, 0, Pixels(kClientWidthTwips), Pixels(kClientHeightTwips)};
-    ::AdjustWindowRectEx(&client, static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
+    const SIZE size = layout_->WindowSizeFor(kClientWidthTwips, kClientHeightTwips, false);
     RECT around{};
     if (!owner_ || !::IsWindowVisible(owner_) || !::GetWindowRect(owner_, &around))
     {
         ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
     }
-    ::SetWindowPos(hwnd_, nullptr, around.left + (around.right - around.left - width) / 2,
-                   around.top + (around.bottom - around.top - height) / 2, width, height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT at = CentredIn(around, size.cx, size.cy);
+    ::SetWindowPos(hwnd_, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 
     const bool ownerWasEnabled = owner_ && ::IsWindowEnabled(owner_);
     if (ownerWasEnabled)
@@ -154,7 +74,7 @@ void UygulamaWindow::ShowModal()
         ::EnableWindow(owner_, FALSE);
     }
     ::ShowWindow(hwnd_, SW_SHOW);
-    ::SetFocus(Control(ControlId::ComboUygulama));
+    ::SetFocus(List());
     loop_.RunUntil(unloaded_);
     // The owner is enabled before this window goes, or Windows would activate some other program's window.
     if (ownerWasEnabled)
@@ -176,10 +96,23 @@ LRESULT UygulamaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         // Closed by other means than its buttons: no handler runs and nothing is chosen.
         unloaded_ = true;
         return 0;
+    case WM_DPICHANGED:
+        return OnDpiChanged(wParam, lParam);
     default:
         break;
     }
     return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT UygulamaWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    layout_->UseDpi(HIWORD(wParam));
+    layout_->Place(kControls);
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    const SIZE size = layout_->WindowSizeFor(kClientWidthTwips, kClientHeightTwips, false);
+    ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
 }
 
 void UygulamaWindow::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -225,18 +158,17 @@ winlib::IListControl& UygulamaWindow::ComboUygulama()
 
 int UygulamaWindow::ListIndex() const
 {
-    return static_cast<int>(::SendMessageW(Control(ControlId::ComboUygulama), CB_GETCURSEL, 0, 0));
+    return static_cast<int>(::SendMessageW(List(), CB_GETCURSEL, 0, 0));
 }
 
 void UygulamaWindow::SetListIndex(int index)
 {
-    ::SendMessageW(Control(ControlId::ComboUygulama), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(List(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 std::uintptr_t UygulamaWindow::ItemData(int index) const
 {
-    const LRESULT data =
-        ::SendMessageW(Control(ControlId::ComboUygulama), CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+    const LRESULT data = ::SendMessageW(List(), CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
     return data == CB_ERR ? 0 : static_cast<std::uintptr_t>(data);
 }
 
@@ -257,15 +189,14 @@ void UygulamaWindow::Unload()
 
 void UygulamaWindow::Clear()
 {
-    ::SendMessageW(Control(ControlId::ComboUygulama), CB_RESETCONTENT, 0, 0);
+    ::SendMessageW(List(), CB_RESETCONTENT, 0, 0);
     newIndex_ = -1;
 }
 
 void UygulamaWindow::AddItem(std::wstring_view text)
 {
     const std::wstring entry(text);
-    const LRESULT index = ::SendMessageW(Control(ControlId::ComboUygulama), CB_ADDSTRING, 0,
-                                         reinterpret_cast<LPARAM>(entry.c_str()));
+    const LRESULT index = ::SendMessageW(List(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     newIndex_ = index < 0 ? -1 : static_cast<int>(index);
 }
 
@@ -276,8 +207,7 @@ int UygulamaWindow::NewIndex() const
 
 void UygulamaWindow::SetItemData(int index, std::uintptr_t data)
 {
-    ::SendMessageW(Control(ControlId::ComboUygulama), CB_SETITEMDATA, static_cast<WPARAM>(index),
-                   static_cast<LPARAM>(data));
+    ::SendMessageW(List(), CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
 }
 
 } // namespace dorvik::win32

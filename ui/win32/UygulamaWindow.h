@@ -1,13 +1,13 @@
 // The application picker's window: a borderless box with the list of windows and three buttons.
 #pragma once
 
-#include <map>
+#include <optional>
 
-#include "platform/win32/Handles.h"
 #include "ui/IUygulamaView.h"
 #include "ui/Uygulama.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/WindowBase.h"
+#include "ui/win32/WindowLayout.h"
 
 namespace dorvik::win32
 {
@@ -18,7 +18,6 @@ class UygulamaWindow final : public WindowBase<UygulamaWindow>,
 {
 public:
     UygulamaWindow(HINSTANCE instance, MessageLoop& loop, HWND owner) noexcept;
-    ~UygulamaWindow() override;
 
     bool Create();
 
@@ -43,18 +42,17 @@ private:
     int NewIndex() const override;
     void SetItemData(int index, std::uintptr_t data) override;
 
-    HWND Control(ControlId id) const noexcept;
-    int Pixels(int twips) const noexcept;
-    void CreateControls();
+    HWND Control(ControlId id) const noexcept { return layout_->Control(id); }
+    HWND List() const noexcept { return Control(ControlId::ComboUygulama); }
     void OnCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
     MessageLoop& loop_;
     HWND owner_;
     Uygulama* picker_ = nullptr;
-    std::map<ControlId, HWND> controls_;
-    UniqueHfont font_;
-    int dpi_ = USER_DEFAULT_SCREEN_DPI;
+    std::optional<ControlLayout> layout_;
+    std::optional<KeyboardNavigation> navigation_;
     int newIndex_ = -1;
     bool unloaded_ = false;
 };

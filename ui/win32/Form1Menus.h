@@ -1,0 +1,33 @@
+// The main window's menus: the menu bar with its check marks, and the pop-up menu of the notification icon.
+#pragma once
+
+#include "platform/win32/Win32.h"
+
+#include "platform/win32/Handles.h"
+#include "ui/ControlId.h"
+
+namespace dorvik::win32
+{
+
+class Form1Menus
+{
+public:
+    // Builds both menus in their start-up state and gives window its menu bar.
+    void Create(HWND window);
+    // Called as the window goes: the window destroys its menu bar itself, the tray menu goes with this.
+    void Detach(HWND window) noexcept;
+
+    bool Checked(MenuItem item) const;
+    void SetChecked(MenuItem item, bool checked);
+
+    // Pops the tray menu up at the mouse position for window, and returns once it has closed.
+    void PopupTrayMenu(HWND window) const;
+
+private:
+    HMENU Holding(MenuItem item) const noexcept;
+
+    HMENU bar_ = nullptr;
+    UniqueHmenu trayMenu_;
+};
+
+} // namespace dorvik::win32

@@ -1,0 +1,265 @@
+#include "ui/win32/WindowLayout.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/FrameContainer.h"
+
+namespace dorvik::win32
+{
+
+namespace
+{
+
+constexpr int kTwipsPerInch = 1440;
+// How many entries a dropped-down list shows before it scrolls.
+constexpr int kVisibleListEntries = 12;
+
+// Entry points newer than the oldest Windows the program runs on, looked up when present.
+template <class Function> Function User32Function(const char* name)
+{
+    const FARPROC address = ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name);
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+}
+
+int SystemDpi()
+{
+    const WindowDc screen(nullptr);
+    return screen ? ::GetDeviceCaps(screen.Get(), LOGPIXELSX) : USER_DEFAULT_SCREEN_DPI;
+}
+
+LOGFONTW MessageFontFor(int dpi)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+    {
+        LOGFONTW fallback{};
+        ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(fallback), &fallback);
+        return fallback;
+    }
+    // The metrics come at the system's DPI; the window may stand on a monitor with another.
+    metrics.lfMessageFont.lfHeight = ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
+    return metrics.lfMessageFont;
+}
+
+HMENU AsMenuId(ControlId id)
+{
+    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+}
+
+DWORD StyleOf(const ControlSpec& spec, bool startsGroup)
+{
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (spec.visible ? DWORD{WS_VISIBLE} : 0u);
+    if (!spec.enabled && spec.kind != ControlKind::Frame)
+    {
+        style |= WS_DISABLED;
+    }
+    switch (spec.kind)
+    {
+    case ControlKind::Button:
+        return style | WS_TABSTOP | BS_PUSHBUTTON;
+    case ControlKind::Option:
+        return style | WS_TABSTOP | BS_AUTORADIOBUTTON | (startsGroup ? DWORD{WS_GROUP} : 0u);
+    case ControlKind::Edit:
+        // ES_AUTOHSCROLL: a narrow edit without it refuses characters that do not fit its width.
+        return style | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+    case ControlKind::Label:
+        return style | SS_CENTER | SS_NOPREFIX;
+    case ControlKind::ScrollBar:
+        return style | WS_TABSTOP | SBS_VERT;
+    case ControlKind::StatusBar:
+        // Placed by the window like any other control, not docked by itself.
+        return style | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
+    case ControlKind::Image:
+        // SS_REALSIZECONTROL: the holder keeps its own size instead of taking the icon's.
+        return style | SS_ICON | SS_REALSIZECONTROL;
+    case ControlKind::DropDownList:
+        return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+    case ControlKind::Frame:
+        break;
+    }
+    return style;
+}
+
+const wchar_t* ClassOf(ControlKind kind)
+{
+    switch (kind)
+    {
+    case ControlKind::Button:
+    case ControlKind::Option:
+        return WC_BUTTONW;
+    case ControlKind::Edit:
+        return WC_EDITW;
+    case ControlKind::ScrollBar:
+        return WC_SCROLLBARW;
+    case ControlKind::StatusBar:
+        return STATUSCLASSNAMEW;
+    case ControlKind::DropDownList:
+        return WC_COMBOBOXW;
+    case ControlKind::Label:
+    case ControlKind::Image:
+    case ControlKind::Frame:
+        break;
+    }
+    return WC_STATICW;
+}
+
+// Gives a control the window's font, with what depends on it: an edit's margins.
+void FitToFont(ControlKind kind, HWND control, HFONT font)
+{
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (kind == ControlKind::Edit)
+    {
+        ::SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
+    }
+}
+
+} // namespace
+
+int DpiOf(HWND window)
+{
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    if (const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow"))
+    {
+        if (const UINT dpi = getDpiForWindow(window); dpi != 0)
+        {
+            return static_cast<int>(dpi);
+        }
+    }
+    return SystemDpi();
+}
+
+std::wstring WindowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+POINT CentredIn(const RECT& around, int width, int height) noexcept
+{
+    return {around.left + (around.right - around.left - width) / 2,
+            around.top + (around.bottom - around.top - height) / 2};
+}
+
+void ControlLayout::UseDpi(int dpi)
+{
+    dpi_ = dpi;
+    fontSpec_ = MessageFontFor(dpi);
+    font_.reset(::CreateFontIndirectW(&fontSpec_));
+}
+
+int ControlLayout::Pixels(int twips) const noexcept
+{
+    return ::MulDiv(twips, dpi_, kTwipsPerInch);
+}
+
+HWND ControlLayout::Control(ControlId id) const noexcept
+{
+    for (const auto& [controlId, control] : controls_)
+    {
+        if (controlId == id)
+        {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+HWND ControlLayout::ContainerOf(const ControlSpec& spec) const noexcept
+{
+    return spec.container == kWindowItself ? window_ : Control(spec.container);
+}
+
+RECT ControlLayout::PlaceOf(const ControlSpec& spec) const
+{
+    const int left = Pixels(spec.left);
+    const int top = Pixels(spec.top);
+    int height = Pixels(spec.height);
+    if (spec.kind == ControlKind::DropDownList)
+    {
+        // A combo box's height includes its dropped-down list.
+        height += kVisibleListEntries * ::MulDiv(::GetSystemMetrics(SM_CYMENUSIZE), dpi_, SystemDpi());
+    }
+    return {left, top, left + Pixels(spec.width), top + height};
+}
+
+void ControlLayout::Create(std::span<const ControlSpec> table)
+{
+    ControlKind previous = ControlKind::Frame;
+    for (const ControlSpec& spec : table)
+    {
+        const HWND parent = ContainerOf(spec);
+        const RECT place = PlaceOf(spec);
+        const std::wstring text(spec.text);
+        HWND control = nullptr;
+        if (spec.kind == ControlKind::Frame)
+        {
+            control = CreateFrame(parent, static_cast<int>(spec.id), text.c_str(),
+                                  spec.visible ? WS_VISIBLE : 0u, place, instance_);
+            if (!spec.enabled)
+            {
+                EnableFrame(control, false);
+            }
+        }
+        else
+        {
+            const DWORD exStyle = spec.kind == ControlKind::Edit ? WS_EX_CLIENTEDGE : 0u;
+            control = ::CreateWindowExW(exStyle, ClassOf(spec.kind), text.c_str(),
+                                        StyleOf(spec, spec.kind == ControlKind::Option &&
+                                                          previous != ControlKind::Option),
+                                        place.left, place.top, place.right - place.left,
+                                        place.bottom - place.top, parent, AsMenuId(spec.id), instance_, nullptr);
+        }
+        controls_.emplace_back(spec.id, control);
+        FitToFont(spec.kind, control, font_.get());
+        previous = spec.kind;
+    }
+    LayoutFrames(table);
+}
+
+void ControlLayout::Place(std::span<const ControlSpec> table)
+{
+    for (const ControlSpec& spec : table)
+    {
+        const HWND control = Control(spec.id);
+        const RECT place = PlaceOf(spec);
+        ::SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
+                       place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        FitToFont(spec.kind, control, font_.get());
+    }
+    LayoutFrames(table);
+    ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ControlLayout::LayoutFrames(std::span<const ControlSpec> table) const
+{
+    // Only once a frame's controls exist: its border goes beneath them, where it can hide none of them.
+    for (const ControlSpec& spec : table)
+    {
+        if (spec.kind == ControlKind::Frame)
+        {
+            LayoutFrame(Control(spec.id), font_.get());
+        }
+    }
+}
+
+SIZE ControlLayout::WindowSizeFor(int clientWidthTwips, int clientHeightTwips, bool hasMenu) const
+{
+    RECT rect{0, 0, Pixels(clientWidthTwips), Pixels(clientHeightTwips)};
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_EXSTYLE));
+    using AdjustForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    if (const auto adjustForDpi = User32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi"))
+    {
+        adjustForDpi(&rect, style, hasMenu, exStyle, static_cast<UINT>(dpi_));
+    }
+    else
+    {
+        ::AdjustWindowRectEx(&rect, style, hasMenu, exStyle);
+    }
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+} // namespace dorvik::win32

@@ -45,6 +45,12 @@ public:
     // caller walks the list can neither cut the walk short nor loop it.
     virtual std::vector<WindowId> TopLevelWindows() const = 0;
 
+    // Whether the handle names one of the windows that TopLevelWindows lists (a window whose parent is the
+    // desktop), asked of that window alone.
+    virtual bool IsTopLevel(WindowId window) const = 0;
+    // Whether the window belongs to this program.
+    virtual bool IsOwnWindow(WindowId window) const = 0;
+
     virtual WindowId DesktopWindow() const = 0;
     virtual WindowId RelatedWindow(WindowId window, WindowRelation relation) const = 0;
     virtual WindowId WindowFromPoint(int x, int y) const = 0;

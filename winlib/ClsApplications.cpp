@@ -40,7 +40,8 @@ void ClsApplications::FillWndListBox(IListControl& lstDst, bool bVisibleOnly)
     {
         pencere_->hWnd(h);
         const std::wstring title = pencere_->Text();
-        bool listed = !title.empty() && title != text::kCaption;
+        // The program's own windows are never offered: the picker itself goes when it closes.
+        bool listed = !title.empty() && title != text::kCaption && !windows_->IsOwnWindow(h);
         if (listed && bVisibleOnly)
         {
             listed = PassesStyleTest(windows_->ExtendedStyle(h)) && pencere_->Visible();
@@ -86,22 +87,16 @@ void ClsApplications::ActiveWindow(platform::WindowId hwndNew)
 
 bool ClsApplications::ReturnProcessInfo(platform::WindowId AranilanId)
 {
-    // The tick asks this twice a second. Only the sought window can make the answer True, so comparing
-    // handles first and reading title and visibility of that window alone gives the same answer as
-    // reading every window on the way, at the price of the snapshot.
-    for (const platform::WindowId h : windows_->TopLevelWindows())
+    // The tick asks this twice a second. Only the sought window can make the answer True, and the walk
+    // finds it exactly when it is a top-level window, which Windows answers of that window alone: the
+    // same answer for a window that is gone, hidden, re-parented or whose handle now names another, without
+    // walking the desktop.
+    if (platform::IsNone(AranilanId) || !windows_->IsTopLevel(AranilanId))
     {
-        if (h != AranilanId)
-        {
-            continue;
-        }
-        pencere_->hWnd(h);
-        if (!pencere_->Text().empty() && pencere_->Visible())
-        {
-            return true;
-        }
+        return false;
     }
-    return false;
+    pencere_->hWnd(AranilanId);
+    return !pencere_->Text().empty() && pencere_->Visible();
 }
 
 } // namespace dorvik::winlib

@@ -380,6 +380,22 @@ std::int32_t FakeWindowSystem::ExtendedStyle(WindowId window) const
     return style;
 }
 
+bool FakeWindowSystem::IsTopLevel(WindowId window) const
+{
+    const Entry* entry = Find(window);
+    const bool topLevel = entry && entry->parent == WindowId::None;
+    Record(FakeCall::IsTopLevel, window);
+    return topLevel;
+}
+
+bool FakeWindowSystem::IsOwnWindow(WindowId window) const
+{
+    const Entry* entry = Find(window);
+    const bool own = entry && entry->window.own;
+    Record(FakeCall::IsOwnWindow, window);
+    return own;
+}
+
 bool FakeWindowSystem::IsVisible(WindowId window) const
 {
     // As IsWindowVisible: the window and every ancestor must carry the visible flag.

@@ -29,6 +29,8 @@ struct FakeWindow
     // What the window answers to a close request, and whether it goes away as DefWindowProc makes it.
     std::intptr_t closeAnswer = 0;
     bool closesOnRequest = true;
+    // The window belongs to the program under test.
+    bool own = false;
 };
 
 // Each kind of call the fake answers, for counting and for scheduling a change after one.
@@ -36,6 +38,8 @@ enum class FakeCall
 {
     Any,
     TopLevelWindows,
+    IsTopLevel,
+    IsOwnWindow,
     DesktopWindow,
     RelatedWindow,
     WindowFromPoint,
@@ -141,6 +145,8 @@ public:
     const std::vector<std::wstring>& TitlesSet() const;
 
     std::vector<WindowId> TopLevelWindows() const override;
+    bool IsTopLevel(WindowId window) const override;
+    bool IsOwnWindow(WindowId window) const override;
     WindowId DesktopWindow() const override;
     WindowId RelatedWindow(WindowId window, WindowRelation relation) const override;
     WindowId WindowFromPoint(int x, int y) const override;

@@ -84,6 +84,20 @@ std::vector<WindowId> Win32WindowSystem::TopLevelWindows() const
     return windows;
 }
 
+bool Win32WindowSystem::IsTopLevel(WindowId window) const
+{
+    // The parent of a top-level window, owned or not, is this desktop's window; a child's is another window,
+    // a message-only window's is the message window, and a handle that names no window has none.
+    const HWND hwnd = ToHwnd(window);
+    return !IsNone(window) && ::IsWindow(hwnd) && ::GetAncestor(hwnd, GA_PARENT) == ::GetDesktopWindow();
+}
+
+bool Win32WindowSystem::IsOwnWindow(WindowId window) const
+{
+    DWORD process = 0;
+    return ::GetWindowThreadProcessId(ToHwnd(window), &process) != 0 && process == ::GetCurrentProcessId();
+}
+
 WindowId Win32WindowSystem::DesktopWindow() const
 {
     return ToWindowId(::GetDesktopWindow());

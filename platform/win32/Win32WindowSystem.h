@@ -22,6 +22,8 @@ class Win32WindowSystem final : public platform::IWindowSystem
 {
 public:
     std::vector<WindowId> TopLevelWindows() const override;
+    bool IsTopLevel(WindowId window) const override;
+    bool IsOwnWindow(WindowId window) const override;
     WindowId DesktopWindow() const override;
     WindowId RelatedWindow(WindowId window, WindowRelation relation) const override;
     WindowId WindowFromPoint(int x, int y) const override;

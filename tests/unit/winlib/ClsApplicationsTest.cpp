@@ -163,6 +163,19 @@ TEST_F(ClsApplicationsTest, DuplicateTitlesGiveOneEntryEachWithItsOwnHandle)
                                              Pair(L"Komut İstemi", Data(second))));
 }
 
+// Chosen, the picker's own window would be destroyed as the picker closes, and the closing would fire.
+TEST_F(ClsApplicationsTest, TheProgramsOwnWindowsAreNeverListed)
+{
+    FakeWindow picker = Titled(L"Form2");
+    picker.own = true;
+    fake_.Add(picker);
+    const WindowId other = fake_.Add(Titled(L"Form2"));
+
+    pencereler_.FillWndListBox(list_, true);
+
+    EXPECT_THAT(list_.Entries(), ElementsAre(Pair(kHeader, 0u), Pair(L"Form2", Data(other))));
+}
+
 TEST_F(ClsApplicationsTest, MinimisedWindowIsListedAndFound)
 {
     FakeWindow minimised = Titled(L"Simge Durumunda");
@@ -375,6 +388,14 @@ INSTANTIATE_TEST_SUITE_P(
                        return f.AddChild(parent, Titled(L"Tamam"));
                    },
                    false},
+        LookupCase{"ReParented",
+                   [](FakeWindowSystem& f) {
+                       const WindowId parent = f.Add(Titled(L"Ana Pencere"));
+                       const WindowId h = f.Add(Titled(L"Not Defteri"));
+                       f.SetParent(h, parent);
+                       return h;
+                   },
+                   false},
         LookupCase{"Desktop", [](FakeWindowSystem& f) { return f.DesktopWindow(); }, false}),
     [](const ::testing::TestParamInfo<LookupCase>& tested) { return std::string(tested.param.name); });
 
@@ -392,7 +413,8 @@ TEST_F(ClsApplicationsTest, LookupReadsTitleAndVisibilityOfTheSoughtWindowOnly)
 
     EXPECT_TRUE(pencereler_.ReturnProcessInfo(sought));
 
-    EXPECT_EQ(fake_.CallCount(FakeCall::TopLevelWindows), 1u);
+    EXPECT_EQ(fake_.CallCount(FakeCall::TopLevelWindows), 0u) << "no walk of the desktop";
+    EXPECT_EQ(fake_.CallCount(FakeCall::IsTopLevel), 1u);
     EXPECT_EQ(fake_.CallCount(FakeCall::WindowText), 1u);
     EXPECT_EQ(fake_.CallCount(FakeCall::IsVisible), 1u);
     EXPECT_EQ(pencere_.hWnd(), sought);
@@ -438,7 +460,7 @@ TEST_F(ClsApplicationsTest, SoughtWindowVanishingDuringTheLookupIsNotFound)
 {
     fake_.Add(Titled(L"A"));
     const WindowId sought = fake_.Add(Titled(L"B"));
-    fake_.After(FakeCall::TopLevelWindows, 1, [sought](FakeWindowSystem& f) { f.Destroy(sought); });
+    fake_.After(FakeCall::IsTopLevel, 1, [sought](FakeWindowSystem& f) { f.Destroy(sought); });
 
     EXPECT_FALSE(pencereler_.ReturnProcessInfo(sought));
 }
@@ -455,7 +477,7 @@ TEST_F(ClsApplicationsTest, OtherWindowsVanishingDuringTheLookupDoNotHideTheSoug
 {
     const WindowId above = fake_.Add(Titled(L"A"));
     const WindowId sought = fake_.Add(Titled(L"B"));
-    fake_.After(FakeCall::TopLevelWindows, 1, [above](FakeWindowSystem& f) { f.Destroy(above); });
+    fake_.After(FakeCall::IsTopLevel, 1, [above](FakeWindowSystem& f) { f.Destroy(above); });
 
     EXPECT_TRUE(pencereler_.ReturnProcessInfo(sought));
 }

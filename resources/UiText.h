@@ -57,6 +57,7 @@ inline constexpr auto kKindChangedBilgisayariYenidenBaslat =
 inline constexpr auto kKindChangedOturumuKapat =
     L"Önce belirlediğiniz kapama türü ' Oturumu Kapat ' olarak değiştirilmiştir!"sv;
 inline constexpr auto kClosingFailed = L"Kapama işlemi gerçekleştirilemedi!"sv;
+inline constexpr auto kTimerFailed = L"Zamanlayıcı kurulamadı: Dorvik! zamanı izleyemez ve kapanacak."sv;
 
 // The help text, paragraph by paragraph; HelpText() joins them with their line breaks.
 inline constexpr auto kHelpWhat =

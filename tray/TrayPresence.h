@@ -1,39 +1,42 @@
-// Remembers whether the program wants its notification-area icon shown, whatever the shell answered.
+// Whether the program's icon is in the notification area, and adding it patiently while the shell is not ready.
 #pragma once
 
+#include "platform/IClock.h"
+#include "platform/IEventPump.h"
 #include "platform/ITray.h"
 
 namespace dorvik::tray
 {
 
-// The wish is kept apart from the shell's answer: an icon that the shell refused, or lost when Explorer
-// restarted, must be added again, and no way out of the program may leave an icon behind.
+// Passes every call on to the shell and remembers whether the icon is there: an icon lost when Explorer
+// restarted must be added again, and no way out of the program may leave one behind.
 class TrayPresence final : public platform::ITray
 {
 public:
-    explicit TrayPresence(platform::ITray& shell) noexcept
+    TrayPresence(platform::ITray& shell, platform::IClock& clock, platform::IEventPump& events) noexcept
         : shell_(shell)
+        , clock_(clock)
+        , events_(events)
     {
     }
 
-    bool Notify(platform::TrayMessage message, const platform::NotifyIconData& data) override
-    {
-        if (message == platform::TrayMessage::Add)
-        {
-            wanted_ = true;
-        }
-        else if (message == platform::TrayMessage::Delete)
-        {
-            wanted_ = false;
-        }
-        return shell_.Notify(message, data);
-    }
+    bool Notify(platform::TrayMessage message, const platform::NotifyIconData& data) override;
 
-    bool IconWanted() const noexcept { return wanted_; }
+    // Adds the icon. The shell refuses while it is starting (at log-on) or busy, so a refusal is tried again
+    // after a pause that grows, for a few seconds, handling events meanwhile. True once the icon is there.
+    bool AddPatiently(const platform::NotifyIconData& data);
+
+    bool IconPresent() const noexcept { return present_; }
+
+    // The shell has restarted and forgotten every icon.
+    void ShellRestarted() noexcept { present_ = false; }
 
 private:
     platform::ITray& shell_;
-    bool wanted_ = false;
+    platform::IClock& clock_;
+    platform::IEventPump& events_;
+    bool present_ = false;
+    bool adding_ = false;
 };
 
 } // namespace dorvik::tray

@@ -54,7 +54,7 @@ Form1::Form1(IForm1View& view, Modulum& modulum, const Form1Services& services)
     : view_(view)
     , modulum_(modulum)
     , services_(services)
-    , tray_(services.tray)
+    , tray_(services.tray, services.clock, services.events)
 {
 }
 
@@ -106,19 +106,42 @@ void Form1::Form_Load()
     modulum_.TepsiKaydi = tray::MakeTepsiKaydi(view_.Handle(), view_.Icon(), view_.Caption());
 
     view_.SetScrollMin(scheduler::FieldLimit(scheduler::kHourField));
+
+    // A program without its clock would never close anything; saying so beats waiting for nothing.
+    if (!view_.SetTimerEnabled(true))
+    {
+        services_.dialogs.MsgBox(text::kTimerFailed, view_.Caption(), MsgStyle::Exclamation);
+        EndProgram();
+    }
+}
+
+bool Form1::HideToTray()
+{
+    // The window goes only once its icon is there: without one, the program would be out of reach.
+    if (!tray_.AddPatiently(modulum_.TepsiKaydi))
+    {
+        return false;
+    }
+    view_.Hide();
+    return true;
 }
 
 void Form1::Form_Resize()
 {
     if (view_.State() == WindowState::Minimized)
     {
-        view_.Hide();
-        tray_.Notify(TrayMessage::Add, modulum_.TepsiKaydi);
+        HideToTray();
     }
 }
 
 void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/)
 {
+    // The shell's callback arrives as a mouse move, so does every real move over the shown window, and a
+    // window wider than 514 pixels (325 % scaling) has real moves at the callback's numbers.
+    if (!tray_.IconPresent())
+    {
+        return;
+    }
     const int mouseMessage =
         tray::DecodeCallbackX(x, view_.CoordinateUnit() == ScaleMode::Twip, view_.TwipsPerPixelX());
     if (mouseMessage == tray::kLeftButtonUp)
@@ -150,7 +173,7 @@ bool Form1::Form_QueryEndSession()
 
 void Form1::Form_EndSession(bool ending)
 {
-    if (ending && tray_.IconWanted())
+    if (ending && tray_.IconPresent())
     {
         tray_.Notify(TrayMessage::Delete, modulum_.TepsiKaydi);
     }
@@ -158,9 +181,16 @@ void Form1::Form_EndSession(bool ending)
 
 void Form1::Form_TaskbarCreated()
 {
-    if (tray_.IconWanted())
+    if (!tray_.IconPresent())
     {
-        tray_.Notify(TrayMessage::Add, modulum_.TepsiKaydi);
+        return;
+    }
+    tray_.ShellRestarted();
+    if (!tray_.AddPatiently(modulum_.TepsiKaydi))
+    {
+        // The hidden window would have no way back: it comes back itself.
+        view_.SetState(WindowState::Normal);
+        view_.Show();
     }
 }
 
@@ -295,7 +325,12 @@ void Form1::ProgramaGore_Click()
         modulum_.SecilenProgramId = platform::WindowId::None;
         view_.SetEnabled(ControlId::BtnDorvik, false);
     }
-    services_.picker.ShowUygulamaModal();
+    if (services_.picker.ShowUygulamaModal())
+    {
+        // A newly chosen window starts a new count: a target left from the window watched before would
+        // fire the moment the new one goes.
+        fields_.ZamanHesaplanacak = true;
+    }
 }
 
 ClosingKind Form1::KindFromMarks() const
@@ -335,8 +370,7 @@ void Form1::BtnDorvik_Click()
     }
     modulum_.KapamaAktif = true;
     SetFormIcon(IconId::DorvikSet);
-    tray_.Notify(TrayMessage::Add, modulum_.TepsiKaydi);
-    view_.Hide();
+    HideToTray();
 }
 
 void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now)
@@ -373,6 +407,12 @@ void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now)
 
 void Form1::Timer1_Tick()
 {
+    // A tick already queued, or posted by another program, during the closing's wait must not start the
+    // closing a second time; the status text of the closing stays as it is.
+    if (closingUnderWay_)
+    {
+        return;
+    }
     platform::LocalDateTime t;
     const scheduler::LocalSeconds now = Now(t);
 
@@ -457,6 +497,7 @@ void Form1::ProgramHakkinda_Click()
 
 void Form1::KapamayiUygula()
 {
+    closingUnderWay_ = true;
     ClosingWindow window(*this);
     power::KapamayiUygula(window, modulum_.TepsiKaydi,
                           {.clock = services_.clock,
@@ -470,7 +511,7 @@ void Form1::KapamayiUygula()
 void Form1::EndProgram()
 {
     // An icon left behind would stay in the notification area until the user moved the mouse over it.
-    if (tray_.IconWanted())
+    if (tray_.IconPresent())
     {
         tray_.Notify(TrayMessage::Delete, modulum_.TepsiKaydi);
     }

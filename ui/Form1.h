@@ -102,6 +102,7 @@ private:
     void SelectKind(MenuItem item, std::wstring_view changedMessage);
     scheduler::ClosingKind KindFromMarks() const;
     void SetFormIcon(platform::IconId icon);
+    bool HideToTray();
     void HedefZamaniHesapla(scheduler::LocalSeconds now);
     [[noreturn]] void KapamayiUygula();
     [[noreturn]] void EndProgram();
@@ -112,6 +113,7 @@ private:
     Form1Services services_;
     tray::TrayPresence tray_;
     Form1Fields fields_;
+    bool closingUnderWay_ = false;
 };
 
 } // namespace dorvik

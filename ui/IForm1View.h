@@ -47,7 +47,8 @@ public:
     virtual int ScrollValue() const = 0;
     virtual void SetScrollValue(int value) = 0;
 
-    virtual void SetTimerEnabled(bool enabled) = 0;
+    // False when Windows could not start the timer.
+    virtual bool SetTimerEnabled(bool enabled) = 0;
 
     virtual void SetStatusPanelWidth(int twips) = 0;
     virtual void SetStatusText(std::wstring_view text) = 0;

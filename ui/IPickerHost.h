@@ -9,8 +9,9 @@ class IPickerHost
 public:
     virtual ~IPickerHost() = default;
 
-    // Loads the picker anew, shows it modally and returns once it has unloaded itself.
-    virtual void ShowUygulamaModal() = 0;
+    // Loads the picker anew, shows it modally and returns once it has unloaded itself: true when the user
+    // chose a window.
+    virtual bool ShowUygulamaModal() = 0;
 };
 
 } // namespace dorvik

@@ -44,6 +44,7 @@ void Uygulama::BtnUygulamaSec_Click()
         return;
     }
     modulum_.SecilenProgramId = static_cast<platform::WindowId>(view_.ItemData(selected));
+    chosen_ = true;
     if (!form1_.Enabled(ControlId::BtnDorvik))
     {
         form1_.SetEnabled(ControlId::BtnDorvik, true);

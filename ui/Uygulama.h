@@ -22,12 +22,16 @@ public:
     void BtnUygulamaSec_Click();
     void Command2_Click();
 
+    // Whether the user chose a window with "Uygulamayı &Seç".
+    bool Chosen() const noexcept { return chosen_; }
+
 private:
     void FillList();
 
     IUygulamaView& view_;
     Modulum& modulum_;
     IForm1View& form1_;
+    bool chosen_ = false;
 };
 
 } // namespace dorvik

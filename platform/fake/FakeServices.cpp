@@ -10,8 +10,9 @@ bool FakeTray::Notify(TrayMessage message, const NotifyIconData& data)
     {
     case TrayMessage::Add:
         // The shell refuses a second icon with the same id, as it does a first one when it is not running.
-        if (!acceptAdd || shown_)
+        if (!acceptAdd || shown_ || refuseAdds > 0)
         {
+            refuseAdds = refuseAdds > 0 ? refuseAdds - 1 : 0;
             return false;
         }
         shown_ = data.hIcon;

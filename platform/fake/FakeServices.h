@@ -57,6 +57,8 @@ public:
     void Clear() { calls_.clear(); }
 
     bool acceptAdd = true;
+    // How many adds from now on the shell refuses, as while it is still starting.
+    int refuseAdds = 0;
 
 private:
     std::vector<TrayCall> calls_;

@@ -88,9 +88,14 @@ void FakeForm1View::SetScrollValue(int value)
     scrollValue_ = std::clamp(value, 0, scrollMin_);
 }
 
-void FakeForm1View::SetTimerEnabled(bool enabled)
+bool FakeForm1View::SetTimerEnabled(bool enabled)
 {
+    if (enabled && timerFails)
+    {
+        return false;
+    }
     timerEnabled_ = enabled;
+    return true;
 }
 
 void FakeForm1View::SetStatusPanelWidth(int twips)

@@ -33,7 +33,7 @@ public:
     void SetScrollMin(int min) override;
     int ScrollValue() const override;
     void SetScrollValue(int value) override;
-    void SetTimerEnabled(bool enabled) override;
+    bool SetTimerEnabled(bool enabled) override;
     void SetStatusPanelWidth(int twips) override;
     void SetStatusText(std::wstring_view text) override;
     bool Checked(MenuItem item) const override;
@@ -88,6 +88,8 @@ public:
 
     // What the user picks when a menu pops up; runs while it is open.
     std::function<void(MenuItem)> onPopup;
+    // Windows refuses to start the timer.
+    bool timerFails = false;
     ScaleMode coordinateUnit = ScaleMode::Pixel;
     double twipsPerPixelX = 15.0;
     platform::WindowId handle = static_cast<platform::WindowId>(0x1234);

@@ -27,7 +27,7 @@ public:
     {
     }
 
-    void ShowUygulamaModal() override
+    bool ShowUygulamaModal() override
     {
         ++showings;
         FakeUygulamaView view;
@@ -39,6 +39,7 @@ public:
             user(picker, view);
         }
         lastList = view.list.entries;
+        return picker.Chosen();
     }
 
     // At the next showings the user picks the entry of this window and chooses it.

@@ -6,18 +6,18 @@
 namespace dorvik::win32
 {
 
-void Win32PickerHost::ShowUygulamaModal()
+bool Win32PickerHost::ShowUygulamaModal()
 {
     UygulamaWindow window(instance_, loop_, owner_);
     Uygulama picker(window, modulum_, form1_);
     window.Attach(picker);
     if (!window.Create())
     {
-        return;
+        return false;
     }
-    // Filled while still hidden, so the picker never lists itself on its first showing.
     picker.Form_Load();
     window.ShowModal();
+    return picker.Chosen();
 }
 
 } // namespace dorvik::win32

@@ -24,7 +24,7 @@ public:
 
     void SetOwner(HWND owner) noexcept { owner_ = owner; }
 
-    void ShowUygulamaModal() override;
+    bool ShowUygulamaModal() override;
 
 private:
     HINSTANCE instance_;

@@ -1,8 +1,10 @@
-// The tray record's fields, the decoding of the callback's x coordinate, and the wish to show the icon.
+// The tray record's fields, the decoding of the callback's x coordinate, and adding the icon patiently.
 #include "tray/TrayRecord.h"
 
 #include <gtest/gtest.h>
 
+#include "platform/fake/FakeClock.h"
+#include "platform/fake/FakeEventPump.h"
 #include "platform/fake/FakeServices.h"
 #include "tray/TrayPresence.h"
 
@@ -12,6 +14,7 @@ namespace
 {
 
 using platform::TrayMessage;
+using namespace std::chrono_literals;
 
 TEST(MakeTepsiKaydi, FillsEveryFieldTheShellReads)
 {
@@ -52,21 +55,60 @@ INSTANTIATE_TEST_SUITE_P(PixelsAndTwips, DecodeCallbackXOf,
                                          DecodeCase{514.5, false, 15, 514}, DecodeCase{515.5, false, 15, 516},
                                          DecodeCase{7717.5, true, 15, 514}, DecodeCase{0, true, 0, 0}));
 
-TEST(TrayPresence, WantsTheIconFromAddUntilDeleteWhateverTheShellAnswers)
+struct PatientAddCase
 {
-    platform::FakeTray shell;
-    shell.acceptAdd = false;
-    TrayPresence presence(shell);
-    const platform::NotifyIconData record = MakeTepsiKaydi({}, platform::IconId::DorvikSet, L"Dorvik! V1.0");
+    const char* name;
+    int refusals;
+    bool added;
+    int adds;
+    std::chrono::milliseconds waited;
+};
 
-    EXPECT_FALSE(presence.IconWanted());
-    EXPECT_FALSE(presence.Notify(TrayMessage::Add, record));
-    EXPECT_TRUE(presence.IconWanted());
-    presence.Notify(TrayMessage::Modify, record);
-    EXPECT_TRUE(presence.IconWanted());
-    presence.Notify(TrayMessage::Delete, record);
-    EXPECT_FALSE(presence.IconWanted());
-    EXPECT_EQ(shell.Calls().size(), 3u);
+class AddPatiently : public testing::TestWithParam<PatientAddCase>
+{
+};
+
+// The shell refuses while it is starting: each refusal is tried again after a pause that doubles, with
+// events handled meanwhile, until a few seconds have passed.
+TEST_P(AddPatiently, TriesAgainWithGrowingPausesThenGivesUp)
+{
+    const PatientAddCase& c = GetParam();
+    platform::FakeClock clock;
+    platform::FakeEventPump events(clock);
+    platform::FakeTray shell;
+    shell.refuseAdds = c.refusals;
+    TrayPresence presence(shell, clock, events);
+    bool handledMeanwhile = false;
+    events.Schedule(std::chrono::milliseconds(100), [&] { handledMeanwhile = true; });
+
+    EXPECT_EQ(presence.AddPatiently(MakeTepsiKaydi({}, platform::IconId::DorvikSet, L"Dorvik! V1.0")), c.added);
+
+    EXPECT_EQ(presence.IconPresent(), c.added);
+    EXPECT_EQ(static_cast<int>(shell.Calls().size()), c.adds);
+    EXPECT_EQ(events.Waited(), c.waited);
+    EXPECT_EQ(handledMeanwhile, c.refusals > 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, AddPatiently,
+                         testing::Values(PatientAddCase{"AcceptedAtOnce", 0, true, 1, 0ms},
+                                         PatientAddCase{"AcceptedAtTheThirdTry", 2, true, 3, 750ms},
+                                         PatientAddCase{"NeverAccepted", 99, false, 5, 3750ms}),
+                         [](const testing::TestParamInfo<PatientAddCase>& param) {
+                             return std::string(param.param.name);
+                         });
+
+TEST(TrayPresence, AnIconAlreadyThereTakesTheNewColourInstead)
+{
+    platform::FakeClock clock;
+    platform::FakeEventPump events(clock);
+    platform::FakeTray shell;
+    TrayPresence presence(shell, clock, events);
+    presence.Notify(TrayMessage::Add, MakeTepsiKaydi({}, platform::IconId::Dorvik, L"Dorvik! V1.0"));
+
+    EXPECT_TRUE(presence.AddPatiently(MakeTepsiKaydi({}, platform::IconId::DorvikSet, L"Dorvik! V1.0")));
+
+    EXPECT_EQ(shell.Calls().back().message, TrayMessage::Modify);
+    EXPECT_EQ(shell.ShownIcon(), platform::IconId::DorvikSet);
 }
 
 } // namespace

@@ -51,6 +51,22 @@ TEST_F(Form1Closing, TurnsRedAndTellsTheUserBeforeWaiting)
     EXPECT_EQ(h.power.Calls()[1].flags, ExitFlags::ShutdownForce);
 }
 
+// WM_TIMER may already be queued when the timer stops, or be posted by another program.
+TEST_F(Form1Closing, TickDuringTheWaitDoesNotStartTheClosingAgain)
+{
+    h.events.Schedule(1s, [&] {
+        h.clock.SetTime(12, 0, 4);
+        h.form.Timer1_Tick();
+        EXPECT_EQ(h.view.StatusText(), L"Sistem hazırlanıyor...");
+    });
+
+    ReachTarget();
+
+    EXPECT_EQ(h.power.Calls().size(), 2u);
+    EXPECT_EQ(h.tray.Calls().size(), 2u) << "one red icon, one removal";
+    EXPECT_EQ(h.runtime.endCount, 1);
+}
+
 TEST_F(Form1Closing, KindChangedDuringTheWaitIsCarriedOutAndAnnounced)
 {
     h.events.Schedule(2s, [&] { h.form.OturumuKapat_Click(); });

@@ -110,5 +110,18 @@ TEST(Form1Load, SecondCopyWarnsAndEndsBeforeCreatingAnything)
     EXPECT_EQ(h.runtime.endCount, 1);
 }
 
+TEST(Form1Load, TimerThatCannotStartIsReportedAndEndsTheProgram)
+{
+    Form1Harness h;
+    h.view.timerFails = true;
+
+    EXPECT_THROW(h.form.Form_Load(), platform::ProgramEnded);
+
+    ASSERT_EQ(h.dialogs.Shown().size(), 1u);
+    EXPECT_EQ(h.dialogs.Shown()[0].text, L"Zamanlayıcı kurulamadı: Dorvik! zamanı izleyemez ve kapanacak.");
+    EXPECT_EQ(h.dialogs.Shown()[0].title, L"Dorvik! V1.0");
+    EXPECT_EQ(h.dialogs.Shown()[0].style, platform::MsgStyle::Exclamation);
+}
+
 } // namespace
 } // namespace dorvik::test

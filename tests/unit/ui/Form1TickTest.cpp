@@ -201,6 +201,25 @@ TEST_F(Form1Tick, WindowBackAgainHoldsTheClosingAndItsTargetIsKept)
     EXPECT_EQ(h.form.Fields().HedefZaman.time, target);
 }
 
+TEST_F(Form1Tick, AnotherWindowChosenWhileArmedStartsANewCount)
+{
+    const platform::WindowId first = ArmOnWindow(1);
+    h.windows.Destroy(first);
+    Tick();
+    ASSERT_FALSE(h.form.Fields().ZamanHesaplanacak);
+
+    // Without arming again, the user picks another window, which goes 40 minutes later.
+    h.form.mPopRestore_Click();
+    const platform::WindowId second = h.windows.Add({.title = L"Not Defteri"});
+    h.picker.UserChooses(second);
+    h.form.ProgramaGore_Click();
+    EXPECT_FALSE(TickFor(40min));
+    h.windows.Destroy(second);
+
+    EXPECT_FALSE(TickFor(29min)) << "the half hour counts from the new window's end";
+    EXPECT_TRUE(TickFor(2min));
+}
+
 TEST_F(Form1Tick, ApplicationModeWithNoWindowChosenNeverFires)
 {
     h.picker.user = [](Uygulama& picker, FakeUygulamaView&) { picker.Command2_Click(); };

@@ -199,17 +199,40 @@ TEST_F(Form1Tray, RestartedShellAddsNothingWhileTheWindowIsShown)
     EXPECT_TRUE(h.tray.Calls().empty());
 }
 
-TEST_F(Form1Tray, IconRefusedByTheShellIsAddedWhenTheShellComesBack)
+// Without an icon, a hidden window would leave the program, and an armed closing, out of reach.
+TEST_F(Form1Tray, WindowWhoseIconTheShellRefusesStaysWithinReach)
 {
     h.tray.acceptAdd = false;
     h.view.UserMinimize();
+    EXPECT_TRUE(h.view.Shown()) << "minimised on the taskbar, not hidden";
+
+    Arm();
+    EXPECT_TRUE(h.modulum.KapamaAktif);
+    EXPECT_TRUE(h.view.Shown());
     EXPECT_FALSE(h.tray.ShownIcon());
-    EXPECT_FALSE(h.view.Shown());
+    EXPECT_GT(h.events.Waited(), std::chrono::seconds(3)) << "the shell was given a few seconds";
 
+    // Hidden with its icon, then Explorer restarts and will not take the icon back.
     h.tray.acceptAdd = true;
+    h.view.UserMinimize();
+    ASSERT_FALSE(h.view.Shown());
+    h.tray.Notify(TrayMessage::Delete, h.modulum.TepsiKaydi);
+    h.tray.acceptAdd = false;
     h.form.Form_TaskbarCreated();
+    EXPECT_TRUE(h.view.Shown());
+    EXPECT_EQ(h.view.State(), WindowState::Normal);
+}
 
-    EXPECT_EQ(h.tray.ShownIcon(), IconId::Dorvik);
+// At 325 % scaling the window is wider than 514 pixels: a real move there is not the icon's callback.
+TEST_F(Form1Tray, MouseMovesOverTheShownWindowAreNeverTheIcon)
+{
+    for (const double x : {514.0, 517.0})
+    {
+        h.form.Form_MouseMove(0, 0, x, 0);
+    }
+    EXPECT_TRUE(h.tray.Calls().empty());
+    EXPECT_TRUE(h.view.Popups().empty());
+    EXPECT_EQ(h.view.ForegroundCalls(), 0);
 }
 
 TEST_F(Form1Tray, WindowsSessionEndIsNeverHeldUpAndLeavesNoIcon)

@@ -10,6 +10,7 @@
 
 #include "resources/UiText.h"
 #include "resources/resource.h"
+#include "support/Controls.h"
 #include "support/DorvikApp.h"
 #include "support/Input.h"
 #include "support/MenuProbe.h"
@@ -188,6 +189,37 @@ TEST(Tray, RightButtonUpOpensTheTrayMenuAtTheMouse)
     app.Main().Post(WM_CANCELMODE);
     EXPECT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).empty(); }));
     EXPECT_TRUE(app.Process().IsRunning());
+}
+
+// The tray menu makes the hidden window the foreground one. Keys pressed after the menu is dismissed go to
+// its focus, and must not change a choice the user cannot see: in application mode the quick choice is the
+// delay of the armed closing.
+TEST(Tray, KeysAfterTheTrayMenuCannotChangeTheHiddenWindowsChoices)
+{
+    DorvikApp app = DorvikApp::Start();
+    Click(app.Control(OptHizli(2)));
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(app.Control(OptHizli(2))); }));
+    Arm(app);
+
+    SendTrayCallback(app.Main(), WM_RBUTTONUP);
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).size() == 1; })) << "no menu opened";
+    PressKey(FocusedWindow(app.Main()), VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).empty(); })) << "Esc left the menu open";
+
+    const Window focus = FocusedWindow(app.Main());
+    EXPECT_TRUE(!focus || focus == app.Main()) << "the focus is on a control of the hidden window";
+    const Window target = focus ? focus : app.Main();
+    PressKey(target, VK_DOWN);
+    PressKey(target, VK_DOWN);
+    // The help box comes after the keys in the same queue: once it is open, they have been handled.
+    app.RunMenuCommand(MenuItem::ProgramHakkinda);
+    const auto box = WaitForMessageBox(app.Process().Pid());
+    ASSERT_TRUE(box);
+    box->Answer(IDOK);
+
+    EXPECT_TRUE(IsChecked(app.Control(OptHizli(2)))) << "\"Bir Saat Sonra\" was deselected";
+    EXPECT_FALSE(IsChecked(app.Control(OptHizli(3))));
+    EXPECT_FALSE(IsChecked(app.Control(OptHizli(4))));
 }
 
 TEST(Tray, OtherMouseMessagesOnTheIconDoNothing)

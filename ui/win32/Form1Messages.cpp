@@ -176,6 +176,18 @@ void Form1Window::OnActivate(WPARAM wParam)
         }
         return;
     }
+    FocusAControl();
+}
+
+void Form1Window::FocusAControl()
+{
+    // The hidden window is made the foreground one for the tray menu. Keys pressed then must reach no
+    // control the user cannot see, such as the quick choices of an armed closing: the window keeps the focus.
+    if (!::IsWindowVisible(hwnd_))
+    {
+        ::SetFocus(hwnd_);
+        return;
+    }
     HWND target = focusBeforeDeactivation_;
     if (!target || !::IsWindow(target) || !::IsWindowVisible(target) || !::IsWindowEnabled(target))
     {
@@ -200,7 +212,7 @@ void Form1Window::OnActivate(WPARAM wParam)
 
 void Form1Window::OnSetFocus()
 {
-    if (focusBeforeDeactivation_ && ::IsWindow(focusBeforeDeactivation_))
+    if (::IsWindowVisible(hwnd_) && focusBeforeDeactivation_ && ::IsWindow(focusBeforeDeactivation_))
     {
         ::SetFocus(focusBeforeDeactivation_);
     }

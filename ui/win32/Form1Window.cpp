@@ -91,7 +91,9 @@ bool Form1Window::Create()
     ApplyStatusPanel();
     SizeAndCentre();
     navigation_.emplace(loop_, hwnd_);
-    ::SetTimer(hwnd_, kTimer1Id, kTimer1Interval, nullptr);
+    // Explorer announces its restart with a broadcast that Windows keeps from a program started as
+    // administrator unless it asks for it; without it, the hidden window would lose its icon for good.
+    ::ChangeWindowMessageFilterEx(hwnd_, taskbarCreated_, MSGFLT_ALLOW, nullptr);
     return true;
 }
 
@@ -246,16 +248,14 @@ void Form1Window::SetScrollValue(int value)
     scrollBar_.SetValue(value);
 }
 
-void Form1Window::SetTimerEnabled(bool enabled)
+bool Form1Window::SetTimerEnabled(bool enabled)
 {
     if (enabled)
     {
-        ::SetTimer(hwnd_, kTimer1Id, kTimer1Interval, nullptr);
+        return ::SetTimer(hwnd_, kTimer1Id, kTimer1Interval, nullptr) != 0;
     }
-    else
-    {
-        ::KillTimer(hwnd_, kTimer1Id);
-    }
+    ::KillTimer(hwnd_, kTimer1Id);
+    return true;
 }
 
 void Form1Window::SetStatusPanelWidth(int twips)
@@ -347,6 +347,11 @@ bool Form1Window::Shown() const
 void Form1Window::Show()
 {
     ::ShowWindow(hwnd_, SW_SHOW);
+    // Activated while hidden, the window kept the focus itself; now its controls can have it again.
+    if (::GetActiveWindow() == hwnd_ && ::GetFocus() == hwnd_)
+    {
+        FocusAControl();
+    }
 }
 
 void Form1Window::Hide()

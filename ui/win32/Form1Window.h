@@ -41,7 +41,7 @@ public:
     void SetScrollMin(int min) override;
     int ScrollValue() const override;
     void SetScrollValue(int value) override;
-    void SetTimerEnabled(bool enabled) override;
+    bool SetTimerEnabled(bool enabled) override;
     void SetStatusPanelWidth(int twips) override;
     void SetStatusText(std::wstring_view text) override;
     bool Checked(MenuItem item) const override;
@@ -73,6 +73,7 @@ private:
     void OnMenuCommand(MenuItem item);
     void OnScroll(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam);
+    void FocusAControl();
     void OnSetFocus();
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 

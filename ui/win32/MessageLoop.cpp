@@ -17,13 +17,20 @@ void MessageLoop::RemoveDialogWindow(HWND window)
 
 void MessageLoop::Dispatch(MSG& message)
 {
+    // Found before the message is handled: its handler may add windows to the list or remove them.
+    HWND dialog = nullptr;
     for (const HWND window : dialogWindows_)
     {
-        if ((message.hwnd == window || ::IsChild(window, message.hwnd)) &&
-            ::IsDialogMessageW(window, &message))
+        if (message.hwnd == window || ::IsChild(window, message.hwnd))
         {
-            return;
+            dialog = window;
+            break;
         }
+    }
+    // A hidden window's keys move between no controls: the user cannot see what they would change.
+    if (dialog && ::IsWindowVisible(dialog) && ::IsDialogMessageW(dialog, &message))
+    {
+        return;
     }
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);

@@ -126,11 +126,8 @@ TEST(Arming, ClockModeQuestionNamesTheKindAndNoLeavesEverythingAsItWas)
 
 TEST(Arming, ApplicationModeQuestionNamesTheKindAndTheWatchedProgram)
 {
-    Bystander bystander = Bystander::Start(std::vector<BystanderWindow>{{L"Hesap Çizelgesi"}});
-    const Window watched = bystander.FindWindow(L"Hesap Çizelgesi");
-    ASSERT_TRUE(watched);
-    DorvikApp app = DorvikApp::Start();
-    ChooseApplication(app, watched);
+    const WatchedApplication watching = StartWatching(L"Hesap Çizelgesi");
+    const DorvikApp& app = watching.app;
     ChooseAnHourLater(app);
 
     for (const Question& question : ApplicationQuestions())
@@ -218,11 +215,8 @@ TEST(Arming, SwitchingToApplicationModeWhileArmedCancelsWithAWarning)
 
 TEST(Arming, SwitchingToClockModeWhileArmedCancelsWithAWarning)
 {
-    Bystander bystander = Bystander::Start(std::vector<BystanderWindow>{{L"Çizim Tahtası"}});
-    const Window watched = bystander.FindWindow(L"Çizim Tahtası");
-    ASSERT_TRUE(watched);
-    DorvikApp app = DorvikApp::Start();
-    ChooseApplication(app, watched);
+    WatchedApplication watching = StartWatching(L"Çizim Tahtası");
+    const DorvikApp& app = watching.app;
     ChooseAnHourLater(app);
     Arm(app);
     ASSERT_TRUE(RestoreFromTray(app));
@@ -236,7 +230,7 @@ TEST(Arming, SwitchingToClockModeWhileArmedCancelsWithAWarning)
     EXPECT_TRUE(IsMarked(app, MenuItem::SaateGore));
     EXPECT_FALSE(IsMarked(app, MenuItem::ProgramaGore));
     EXPECT_TRUE(app.Control(ControlId::BtnDorvik).IsEnabled());
-    EXPECT_TRUE(bystander.Process().IsRunning());
+    EXPECT_TRUE(watching.bystander.Process().IsRunning());
 }
 
 } // namespace

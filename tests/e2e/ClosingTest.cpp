@@ -290,11 +290,9 @@ TEST_F(ClosingWinebootStub, WindowAndMenusAnswerDuringTheWait)
 
 TEST_F(ClosingWinebootStub, ApplicationModeClosesAboutEightSecondsAfterTheWatchedWindowGoes)
 {
-    Bystander bystander = Bystander::Start(std::vector<BystanderWindow>{{L"İzlenen Pencere"}});
-    const Window watched = bystander.FindWindow(L"İzlenen Pencere");
-    ASSERT_TRUE(watched);
-    DorvikApp app = DorvikApp::Start();
-    ChooseApplication(app, watched);
+    WatchedApplication watching = StartWatching(L"İzlenen Pencere");
+    DorvikApp& app = watching.app;
+    const Window& watched = watching.watched;
     ASSERT_TRUE(IsChecked(app.Control(ControlId::OptHizli0)));
     Arm(app);
 
@@ -310,7 +308,7 @@ TEST_F(ClosingWinebootStub, ApplicationModeClosesAboutEightSecondsAfterTheWatche
     EXPECT_TRUE(TaskbarShows(ProgramIcon::Yellow));
 
     const SteadyTime closedAt = std::chrono::steady_clock::now();
-    bystander.Close(watched);
+    watching.bystander.Close(watched);
     ASSERT_TRUE(WaitUntil([&] { return !watched.Exists(); }));
     const Observed observed = FollowToTheEnd(app, WaitForClosingToBegin(app, closedAt));
     ExpectCarriedOut(kShutdown, observed);
@@ -319,11 +317,9 @@ TEST_F(ClosingWinebootStub, ApplicationModeClosesAboutEightSecondsAfterTheWatche
 
 TEST_F(ClosingWinebootStub, NoClosingFollowsACancelBySwitchingTheMode)
 {
-    Bystander bystander = Bystander::Start(std::vector<BystanderWindow>{{L"İzlenen Pencere"}});
-    const Window watched = bystander.FindWindow(L"İzlenen Pencere");
-    ASSERT_TRUE(watched);
-    DorvikApp app = DorvikApp::Start();
-    ChooseApplication(app, watched);
+    WatchedApplication watching = StartWatching(L"İzlenen Pencere");
+    DorvikApp& app = watching.app;
+    const Window& watched = watching.watched;
     Arm(app);
     ASSERT_TRUE(RestoreFromTray(app));
 
@@ -335,7 +331,7 @@ TEST_F(ClosingWinebootStub, NoClosingFollowsACancelBySwitchingTheMode)
     ASSERT_TRUE(WaitUntil([&] { return !box->Box().Exists(); }));
 
     // Armed, the end of the watched window would now start the closing within about four seconds.
-    bystander.Close(watched);
+    watching.bystander.Close(watched);
     ASSERT_TRUE(WaitUntil([&] { return !watched.Exists(); }));
     EXPECT_FALSE(WaitUntil(
         [&] { return !WinebootStubCalls().empty() || ClosingHasBegun(app) || !app.Process().IsRunning(); },

@@ -169,6 +169,16 @@ void ChooseApplication(const DorvikApp& app, const Window& window)
             "\"&Dorvik !!!\" stayed disabled after the choice");
 }
 
+WatchedApplication StartWatching(std::wstring_view title)
+{
+    Bystander bystander = Bystander::Start(std::vector<BystanderWindow>{{std::wstring(title)}});
+    const Window watched = bystander.FindWindow(title);
+    Require(static_cast<bool>(watched), "the bystander shows no window \"" + Utf8(title) + "\"");
+    WatchedApplication started{std::move(bystander), watched, DorvikApp::Start()};
+    ChooseApplication(started.app, watched);
+    return started;
+}
+
 std::optional<MessageBoxWindow> AskToArm(const DorvikApp& app)
 {
     Click(app.Control(ControlId::BtnDorvik));

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/Bystander.h"
 #include "support/DorvikApp.h"
 #include "support/MessageBoxes.h"
 
@@ -51,6 +52,19 @@ Window WaitForPicker(const DorvikApp& app, Milliseconds timeout = kUiTimeout);
 // "Uygulamayı &Seç"; returns once the picker has gone and "&Dorvik !!!" can be pressed. Throws
 // std::runtime_error when a step does not take effect.
 void ChooseApplication(const DorvikApp& app, const Window& window);
+
+// The start of every application-mode road: another program's window, and the program with that window
+// chosen in the picker. The program goes before the bystander.
+struct WatchedApplication
+{
+    Bystander bystander;
+    Window watched;
+    DorvikApp app;
+};
+
+// Starts a bystander with one window titled title and dorvik.exe, and chooses that window with
+// ChooseApplication. Throws std::runtime_error when a step does not take effect.
+WatchedApplication StartWatching(std::wstring_view title);
 
 // Clicks "&Dorvik !!!" and waits for the question.
 std::optional<MessageBoxWindow> AskToArm(const DorvikApp& app);

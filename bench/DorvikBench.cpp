@@ -1,25 +1,30 @@
 // Figures for the benchmark table: start-up time, memory and processor time of dorvik.exe under Wine, each
 // beside a bare Win32 program measured in the same run. It prints a Markdown table and asserts nothing.
 //
-//   dorvik_bench.exe [--seconds=N] [--only=GROUP]
+//   dorvik_bench.exe [--seconds=N] [--only=GROUP] [--soak-minutes=M]
 //     N: how long each processor-time state is measured (default 60)
-//     GROUP: start, memory, processor or closing, to measure one group alone
+//     GROUP: start, memory, processor or closing, to measure one group alone; soak, which lasts M minutes
+//     (default 10) and is left out of the run of all groups, for the section of its own that it prints
 #include "platform/win32/Win32.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cwchar>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "resources/UiText.h"
+#include "support/Bystander.h"
 #include "support/Controls.h"
 #include "support/DorvikApp.h"
 #include "support/MessageBoxes.h"
 #include "support/Paths.h"
 #include "support/Process.h"
+#include "support/Scheduling.h"
 #include "support/Text.h"
 #include "support/Wait.h"
 #include "support/Window.h"
@@ -36,6 +41,11 @@ using std::chrono::seconds;
 constexpr int kStarts = 15;
 constexpr int kPickerOpenings = 100;
 constexpr int kBystanderWindows = 500;
+// The soak's desktop: a few hundred windows that stay, so every lookup of the armed program walks past them,
+// and fifty a second that come and go, so that walk never meets the same list twice.
+constexpr int kSoakStandingWindows = 300;
+constexpr int kSoakChurnPerSecond = 50;
+constexpr wchar_t kSoakWatchedTitle[] = L"İzlenen";
 constexpr wchar_t kBareTitle[] = L"Bare Window";
 
 struct Row
@@ -158,16 +168,21 @@ std::wstring LinuxProcessFolder(std::wstring_view program)
     return found;
 }
 
-// The resident anonymous pages (what no other process shares) and the whole resident set.
-Memory MemoryOf(std::wstring_view program)
+// The resident anonymous pages (what no other process shares) and the whole resident set of the Linux
+// process in folder; zero once the process has gone.
+Memory MemoryIn(const std::wstring& folder)
 {
-    const std::wstring folder = LinuxProcessFolder(program);
     if (folder.empty())
     {
         return {};
     }
     const std::string status = ReadWholeFile(folder + L"status");
     return {KiBField(status, "RssAnon"), KiBField(status, "VmRSS")};
+}
+
+Memory MemoryOf(std::wstring_view program)
+{
+    return MemoryIn(LinuxProcessFolder(program));
 }
 
 // User and system time of a Linux process, in milliseconds; Linux counts it in hundredths of a second.
@@ -203,13 +218,9 @@ double LinuxProcessorMilliseconds(const std::wstring& folder)
                                        : 0;
 }
 
-Window WaitForPicker(const DorvikApp& app)
+Window ShownPicker(const DorvikApp& app)
 {
-    Window picker;
-    WaitUntil([&] {
-        picker = FindTopLevelWindow(L"Form2", app.Process().Pid());
-        return picker && picker.IsVisible();
-    });
+    const Window picker = WaitForPicker(app);
     if (!picker)
     {
         throw std::runtime_error("the picker did not open");
@@ -228,7 +239,7 @@ void WaitUntilGone(const Window& window)
 void OpenAndLeavePicker(const DorvikApp& app)
 {
     app.RunMenuCommand(MenuItem::ProgramaGore);
-    const Window picker = WaitForPicker(app);
+    const Window picker = ShownPicker(app);
     Click(picker.Descendant(static_cast<int>(ControlId::UygulamaCommand2)));
     WaitUntilGone(picker);
 }
@@ -259,7 +270,7 @@ void ArmInClockMode(const DorvikApp& app)
 void ArmOnWindow(const DorvikApp& app, HWND watched)
 {
     app.RunMenuCommand(MenuItem::ProgramaGore);
-    const Window picker = WaitForPicker(app);
+    const Window picker = ShownPicker(app);
     const Window combo = picker.Descendant(static_cast<int>(ControlId::ComboUygulama));
     const std::vector<ComboItem> items = ComboItems(combo);
     const auto chosen = std::find_if(items.begin(), items.end(), [&](const ComboItem& item) {
@@ -444,6 +455,180 @@ void MeasureClosingWait(std::vector<Row>& rows)
     app.Process().WaitForExit(seconds(20));
 }
 
+struct SoakSample
+{
+    long minute = 0;
+    Memory memory;
+    std::optional<unsigned long> userObjects;
+    std::optional<unsigned long> gdiObjects;
+    std::optional<unsigned long> handles;
+    double processorMilliseconds = 0; // the program's own, since it started
+};
+
+// A running program with a window always holds USER and GDI objects, so 0 means that the count was not
+// available (GetGuiResources answers 0 on failure as well).
+std::optional<unsigned long> GuiObjects(HANDLE process, DWORD kind)
+{
+    const DWORD count = ::GetGuiResources(process, kind);
+    return count > 0 ? std::optional<unsigned long>(count) : std::nullopt;
+}
+
+// Likewise, a running process holds handles.
+std::optional<unsigned long> HandleCount(HANDLE process)
+{
+    DWORD count = 0;
+    return ::GetProcessHandleCount(process, &count) && count > 0 ? std::optional<unsigned long>(count)
+                                                                 : std::nullopt;
+}
+
+SoakSample TakeSoakSample(long minute, const DorvikApp& app, const std::wstring& linuxFolder)
+{
+    const HANDLE process = app.Process().Handle();
+    return {minute,
+            MemoryIn(linuxFolder),
+            GuiObjects(process, GR_USEROBJECTS),
+            GuiObjects(process, GR_GDIOBJECTS),
+            HandleCount(process),
+            LinuxProcessorMilliseconds(linuxFolder)};
+}
+
+// Armed in application mode with "Hemen!", the program fires as soon as the watched window is gone: then
+// the status bar shows the closing, the window comes back from the notification area or the process ends.
+// Nothing here sends the program more than one WM_GETTEXT, so the check barely touches what is measured.
+std::optional<std::string> WhyNoLongerArmed(const DorvikApp& app, const Window& watched)
+{
+    if (!app.Process().IsRunning())
+    {
+        return "dorvik.exe has ended";
+    }
+    if (!watched.Exists())
+    {
+        return "the watched window has gone";
+    }
+    if (app.Main().IsVisible())
+    {
+        return "the main window came back from the notification area";
+    }
+    if (TryStatusText(app) == std::wstring(text::kSistemHazirlaniyor))
+    {
+        return "the closing has started";
+    }
+    return std::nullopt;
+}
+
+std::string CountCell(const std::optional<unsigned long>& count)
+{
+    return count ? std::to_string(*count) : "n/a";
+}
+
+std::string KiBCell(double value)
+{
+    return value > 0 ? Fixed(value, 0) : "n/a";
+}
+
+std::string SoakHeading(long minutes)
+{
+    return "## Soak: armed in application mode for " + std::to_string(minutes) +
+           " minutes while windows come and go\n\n";
+}
+
+std::string SoakMarkdown(long minutes, const std::vector<SoakSample>& samples, const std::string& failure)
+{
+    std::string section = SoakHeading(minutes);
+    section += "dorvik.exe armed on one window of " + std::to_string(kSoakStandingWindows + 1) +
+               " that stay, while another program opens and destroys " + std::to_string(kSoakChurnPerSecond) +
+               " windows a second; one sample a minute from the moment it was armed.\n\n";
+    section += "| Minute | Private (KiB) | Working set (KiB) | USER objects | GDI objects | Handles | "
+               "Own processor time in the minute before (ms) |\n";
+    section += "|---:|---:|---:|---:|---:|---:|---:|\n";
+    // A cost per minute that keeps rising is as much a leak as memory that does: something the program
+    // walks or keeps grows with every window that came and went.
+    double processorBefore = -1;
+    for (const SoakSample& sample : samples)
+    {
+        const std::string processor =
+            processorBefore < 0 ? "" : Fixed(sample.processorMilliseconds - processorBefore, 0);
+        processorBefore = sample.processorMilliseconds;
+        section += "| " + std::to_string(sample.minute) + " | " + KiBCell(sample.memory.privateKiB) + " | " +
+                   KiBCell(sample.memory.workingSetKiB) + " | " + CountCell(sample.userObjects) + " | " +
+                   CountCell(sample.gdiObjects) + " | " + CountCell(sample.handles) + " | " + processor +
+                   " |\n";
+    }
+    section += "\n";
+    const auto reported = [&](auto field) {
+        return std::any_of(samples.begin(), samples.end(),
+                           [&](const SoakSample& sample) { return field(sample); });
+    };
+    if (!reported([](const SoakSample& sample) { return sample.userObjects || sample.gdiObjects; }))
+    {
+        section += "USER and GDI objects: n/a, GetGuiResources answered 0 at every sample (Wine 8 does not "
+                   "implement it).\n";
+    }
+    if (!reported([](const SoakSample& sample) { return sample.handles.has_value(); }))
+    {
+        section += "Handles: n/a, GetProcessHandleCount answered 0 at every sample (Wine 8 does not count "
+                   "handles).\n";
+    }
+    if (!failure.empty())
+    {
+        section += "FAILED: no longer armed: " + failure + ".\n";
+    }
+    else if (!samples.empty())
+    {
+        section += "Still armed at the end: the watched window stayed and nothing fired.\n";
+    }
+    if (samples.size() >= 2 && samples.front().memory.privateKiB > 0 && samples.back().memory.privateKiB > 0)
+    {
+        const SoakSample& first = samples.front();
+        const SoakSample& last = samples.back();
+        char difference[32];
+        std::snprintf(difference, sizeof difference, "%+.0f",
+                      last.memory.privateKiB - first.memory.privateKiB);
+        section += "Private memory: " + Fixed(first.memory.privateKiB, 0) + " KiB at minute " +
+                   std::to_string(first.minute) + ", " + Fixed(last.memory.privateKiB, 0) +
+                   " KiB at minute " + std::to_string(last.minute) + ", difference " + difference + " KiB.\n";
+    }
+    return section;
+}
+
+std::string MeasureSoak(long minutes)
+{
+    BystanderOptions options;
+    options.windows.push_back({kSoakWatchedTitle});
+    for (int i = 1; i <= kSoakStandingWindows; ++i)
+    {
+        options.windows.push_back({L"Yan " + std::to_wstring(i)});
+    }
+    options.churnPerSecond = kSoakChurnPerSecond;
+    Bystander bystander = Bystander::Start(options);
+    const Window watched = bystander.FindWindow(kSoakWatchedTitle);
+
+    DorvikApp app = DorvikApp::Start();
+    ChooseApplication(app, watched);
+    Arm(app);
+    const auto armed = SteadyClock::now();
+    // Found once: the process stays the same for the whole soak, and the search reads every process's files.
+    const std::wstring linuxFolder = LinuxProcessFolder(L"dorvik.exe");
+
+    std::vector<SoakSample> samples;
+    std::string failure;
+    for (long minute = 0; minute <= minutes; ++minute)
+    {
+        // Against the moment of arming, so the time a sample takes does not push the later ones back.
+        PumpMessagesFor(std::chrono::duration_cast<Milliseconds>(armed + std::chrono::minutes(minute) -
+                                                                 SteadyClock::now()));
+        if (const auto why = WhyNoLongerArmed(app, watched))
+        {
+            failure = *why + " (by minute " + std::to_string(minute) + ")";
+            std::fprintf(stderr, "dorvik_bench: soak FAILED: no longer armed: %s\n", failure.c_str());
+            break;
+        }
+        samples.push_back(TakeSoakSample(minute, app, linuxFolder));
+        std::fprintf(stderr, "dorvik_bench: soak minute %ld of %ld\n", minute, minutes);
+    }
+    return SoakMarkdown(minutes, samples, failure);
+}
+
 std::string Markdown(const std::vector<Row>& rows)
 {
     std::string table = "| Measure | dorvik.exe | Bare Win32 program | Ratio |\n|---|---:|---:|---:|\n";
@@ -454,29 +639,37 @@ std::string Markdown(const std::vector<Row>& rows)
     return table;
 }
 
-seconds SpanFromArguments(int argc, wchar_t** argv)
+// The number after prefix (such as "--seconds="), or fallback when no argument starts with it.
+long NumberArgument(int argc, wchar_t** argv, std::wstring_view prefix, long fallback)
 {
     for (int i = 1; i < argc; ++i)
     {
-        if (std::wcsncmp(argv[i], L"--seconds=", 10) == 0)
+        if (std::wstring_view(argv[i]).starts_with(prefix))
         {
-            return seconds(std::max(1L, std::wcstol(argv[i] + 10, nullptr, 10)));
+            return std::wcstol(argv[i] + prefix.size(), nullptr, 10);
         }
     }
-    return seconds(60);
+    return fallback;
 }
 
-// --only=start|memory|processor|closing measures one group; without it, all of them.
-bool Wanted(int argc, wchar_t** argv, std::wstring_view group)
+// The group that --only= names, or nothing to measure every group of the table.
+std::wstring_view OnlyGroup(int argc, wchar_t** argv)
 {
     for (int i = 1; i < argc; ++i)
     {
         if (std::wcsncmp(argv[i], L"--only=", 7) == 0)
         {
-            return group == argv[i] + 7;
+            return argv[i] + 7;
         }
     }
-    return true;
+    return {};
+}
+
+// --only=start|memory|processor|closing measures one group of the table; without it, all of them.
+bool Wanted(int argc, wchar_t** argv, std::wstring_view group)
+{
+    const std::wstring_view only = OnlyGroup(argc, argv);
+    return only.empty() || only == group;
 }
 
 } // namespace
@@ -487,10 +680,27 @@ int wmain(int argc, wchar_t** argv);
 int wmain(int argc, wchar_t** argv)
 {
     using namespace dorvik::e2e;
+    // The soak takes minutes and prints a section of its own, so it runs only when asked for by name.
+    if (OnlyGroup(argc, argv) == L"soak")
+    {
+        const long minutes = std::max(1L, NumberArgument(argc, argv, L"--soak-minutes=", 10));
+        std::string section;
+        try
+        {
+            section = MeasureSoak(minutes);
+        }
+        catch (const std::exception& error)
+        {
+            std::fprintf(stderr, "dorvik_bench: %s\n", error.what());
+            section = SoakHeading(minutes) + "stopped: " + error.what() + "\n";
+        }
+        std::fputs(section.c_str(), stdout);
+        return 0;
+    }
     std::vector<Row> rows;
     try
     {
-        const seconds span = SpanFromArguments(argc, argv);
+        const seconds span(std::max(1L, NumberArgument(argc, argv, L"--seconds=", 60)));
         if (Wanted(argc, argv, L"start"))
         {
             MeasureStart(rows);

@@ -85,4 +85,47 @@ inline constexpr auto kBtnUygulamaSec = L"Uygulamayı &Seç"sv;
 inline constexpr auto kYenile = L"Y&enile"sv;
 inline constexpr auto kUygulamaSeciniz = L"-- Uygulama Seçiniz --"sv;
 
+// The command line. '%1' stands for the argument at fault, or the title of the missing window.
+inline constexpr auto kCommandUnknown = L"'%1' tanınmayan bir argüman."sv;
+inline constexpr auto kCommandMinutesMissing = L"'%1' bir dakika sayısı bekliyor."sv;
+inline constexpr auto kCommandTimeMissing = L"'%1' SS:DD ya da SS:DD:ss biçiminde bir saat bekliyor."sv;
+inline constexpr auto kCommandTitleMissing = L"'%1' bir pencere başlığı bekliyor."sv;
+inline constexpr auto kCommandBadMinutes =
+    L"'%1' geçerli bir dakika sayısı değil: /sonra 1 ile 1440 arasında tam sayı bekliyor."sv;
+inline constexpr auto kCommandBadTime =
+    L"'%1' geçerli bir saat değil: /saat 00:00 ile 23:59:59 arasında SS:DD ya da SS:DD:ss bekliyor."sv;
+inline constexpr auto kCommandEmptyTitle = L"'%1' boş olmayan bir pencere başlığı bekliyor."sv;
+inline constexpr auto kCommandSecondKind = L"'%1' ikinci bir kapama türü: yalnızca bir tür verilebilir."sv;
+inline constexpr auto kCommandSecondMoment = L"'%1' ikinci bir zaman: yalnızca bir zaman verilebilir."sv;
+inline constexpr auto kCommandSecondProgram =
+    L"'%1' ikinci kez verilmiş: yalnızca bir pencere izlenebilir."sv;
+inline constexpr auto kCommandKindAlone =
+    L"'%1' tek başına yetmez: bir zaman (/hemen, /sonra, /saat) ya da /program da verilmeli."sv;
+inline constexpr auto kCommandWithCancel = L"'%1' ile /iptal birlikte kullanılamaz."sv;
+inline constexpr auto kCommandNothingToCancel = L"İptal edilecek kurulu bir kapama yok."sv;
+inline constexpr auto kCommandNoSuchWindow = L"'%1' başlıklı bir pencere bulunamadı."sv;
+inline constexpr auto kCommandAlreadyArmed =
+    L"Zaten kurulu bir kapama var: önce \"dorvik.exe /iptal\" ile iptal edin."sv;
+inline constexpr auto kCommandBusy =
+    L"Dorvik! şu anda meşgul (bir iletişim kutusu açık ya da kapama başladı): biraz sonra yeniden deneyin."sv;
+// The usage, line by line; UsageText() ends each with a line break.
+inline constexpr std::wstring_view kCommandUsage[] = {
+    L"Kullanım:"sv,
+    L"  dorvik.exe                                   pencereyi açar"sv,
+    L"  dorvik.exe [TÜR] ZAMAN                       saate göre kapama kurar"sv,
+    L"  dorvik.exe [TÜR] [ZAMAN] /program \"BAŞLIK\"   başlığı verilen pencere kapanınca kapama kurar"sv,
+    L"  dorvik.exe /iptal                            çalışan Dorvik!'teki kurulu kapamayı iptal eder"sv,
+    L"  dorvik.exe /?                                bu yardımı gösterir"sv,
+    L""sv,
+    L"TÜR:    /kapat (/s) bilgisayarı kapatır (varsayılan), /yeniden (/r) yeniden başlatır,"sv,
+    L"        /oturum (/l) oturumu kapatır"sv,
+    L"ZAMAN:  /hemen (varsayılan), /sonra DAKİKA (1-1440),"sv,
+    L"        /saat SS:DD[:ss] (bugün; o saat geçtiyse yarın)"sv,
+    L"        /program ile ZAMAN, pencere kapandığı andan itibaren sayılır."sv,
+    L"/iptal yerine /a, anahtarların başında / yerine - de yazılabilir."sv,
+    L""sv,
+    L"Çıkış kodları: 0 tamam, 1 kullanım hatası, 2 iptal edilecek kapama yok,"sv,
+    L"3 bu başlıkta pencere yok, 4 zaten kurulu bir kapama var, 5 Dorvik! meşgul."sv,
+};
+
 } // namespace dorvik::text

@@ -1,0 +1,315 @@
+#include "command/CommandLine.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <utility>
+
+#include "resources/UiText.h"
+#include "scheduler/ClockField.h"
+
+namespace dorvik::command
+{
+namespace
+{
+
+using scheduler::ClosingKind;
+
+enum class Role
+{
+    Kind,
+    Hemen,
+    Sonra,
+    Saat,
+    Program,
+    Cancel,
+    Help
+};
+
+struct Switch
+{
+    std::wstring_view name;
+    Role role;
+    ClosingKind kind; // Role::Kind only
+};
+
+constexpr Switch kSwitches[] = {
+    {L"kapat", Role::Kind, ClosingKind::Shutdown},   {L"s", Role::Kind, ClosingKind::Shutdown},
+    {L"yeniden", Role::Kind, ClosingKind::Restart},  {L"r", Role::Kind, ClosingKind::Restart},
+    {L"oturum", Role::Kind, ClosingKind::LogOff},    {L"l", Role::Kind, ClosingKind::LogOff},
+    {L"hemen", Role::Hemen, ClosingKind::Shutdown},  {L"sonra", Role::Sonra, ClosingKind::Shutdown},
+    {L"saat", Role::Saat, ClosingKind::Shutdown},    {L"program", Role::Program, ClosingKind::Shutdown},
+    {L"iptal", Role::Cancel, ClosingKind::Shutdown}, {L"a", Role::Cancel, ClosingKind::Shutdown},
+    {L"?", Role::Help, ClosingKind::Shutdown},
+};
+
+constexpr wchar_t AsciiLower(wchar_t c) noexcept
+{
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
+
+// Only ASCII letters fold: a locale's rules would make "/İPTAL" or "/ıptal" mean /iptal on one machine and
+// not on another.
+bool EqualsIgnoringAsciiCase(std::wstring_view typed, std::wstring_view name) noexcept
+{
+    return std::ranges::equal(typed, name,
+                              [](wchar_t a, wchar_t b) { return AsciiLower(a) == AsciiLower(b); });
+}
+
+const Switch* SwitchOf(std::wstring_view argument) noexcept
+{
+    if (argument.empty() || (argument.front() != L'/' && argument.front() != L'-'))
+    {
+        return nullptr;
+    }
+    argument.remove_prefix(1);
+    const auto found = std::ranges::find_if(
+        kSwitches, [argument](const Switch& known) { return EqualsIgnoringAsciiCase(argument, known.name); });
+    return found == std::ranges::end(kSwitches) ? nullptr : &*found;
+}
+
+std::wstring Fill(std::wstring_view pattern, std::wstring_view argument)
+{
+    std::wstring filled(pattern);
+    constexpr std::wstring_view kPlaceholder = L"%1";
+    if (const std::size_t at = filled.find(kPlaceholder); at != std::wstring::npos)
+    {
+        filled.replace(at, kPlaceholder.size(), argument);
+    }
+    return filled;
+}
+
+Request Invalid(std::wstring error)
+{
+    Request request;
+    request.action = Action::Invalid;
+    request.error = std::move(error);
+    return request;
+}
+
+// FieldNumber reads ASCII digits only and caps a long number, so "-5", "1.5", "+5" and twenty nines all fail
+// here without overflowing.
+std::optional<std::chrono::minutes> ParseMinutes(std::wstring_view text)
+{
+    constexpr int kMaxMinutes = 1440;
+    const std::optional<int> value = scheduler::FieldNumber(text);
+    if (!value || *value < 1 || *value > kMaxMinutes)
+    {
+        return std::nullopt;
+    }
+    return std::chrono::minutes{*value};
+}
+
+// One or two digits of hour, exactly two of minute and, when given, of second: "7:05" and "07:05:00" are the
+// same time, "7:5" and "007:05" are none.
+std::optional<scheduler::TimeOfDay> ParseTime(std::wstring_view text)
+{
+    const std::size_t hourLength = text.find(L':');
+    if (hourLength == std::wstring_view::npos || hourLength == 0 || hourLength > 2)
+    {
+        return std::nullopt;
+    }
+    const std::wstring_view rest = text.substr(hourLength + 1);
+    const bool withSecond = rest.size() == 5 && rest[2] == L':';
+    if (rest.size() != 2 && !withSecond)
+    {
+        return std::nullopt;
+    }
+    const std::array<std::wstring_view, 3> fields{text.substr(0, hourLength), rest.substr(0, 2),
+                                                  withSecond ? rest.substr(3) : L"00"};
+    scheduler::TimeOfDay time{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+    {
+        const std::optional<int> value = scheduler::FieldNumber(fields[i]);
+        if (!value || *value > scheduler::FieldLimit(static_cast<int>(i)))
+        {
+            return std::nullopt;
+        }
+        time[i] = static_cast<std::uint8_t>(*value);
+    }
+    return time;
+}
+
+std::wstring_view MissingValuePattern(Role role)
+{
+    if (role == Role::Sonra)
+    {
+        return text::kCommandMinutesMissing;
+    }
+    return role == Role::Saat ? text::kCommandTimeMissing : text::kCommandTitleMissing;
+}
+
+// Reads the value of /sonra, /saat or /program into the request; the sentence that names the fault when the
+// value does not fit.
+std::optional<std::wstring> TakeValue(Role role, std::wstring_view typed, const std::wstring& value,
+                                      ArmRequest& arm)
+{
+    if (role == Role::Sonra)
+    {
+        const std::optional<std::chrono::minutes> delay = ParseMinutes(value);
+        if (!delay)
+        {
+            return Fill(text::kCommandBadMinutes, value);
+        }
+        arm.moment = MomentKind::Sonra;
+        arm.delay = *delay;
+    }
+    else if (role == Role::Saat)
+    {
+        const std::optional<scheduler::TimeOfDay> time = ParseTime(value);
+        if (!time)
+        {
+            return Fill(text::kCommandBadTime, value);
+        }
+        arm.moment = MomentKind::Saat;
+        arm.time = *time;
+    }
+    else if (value.empty())
+    {
+        return Fill(text::kCommandEmptyTitle, typed);
+    }
+    else
+    {
+        arm.program = value;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Request ParseCommandLine(std::span<const std::wstring> arguments)
+{
+    Request request;
+    if (arguments.empty())
+    {
+        return request;
+    }
+    // Asking for help always helps, whatever else the line holds, even in the place of a value.
+    if (std::ranges::any_of(arguments, [](const std::wstring& argument) {
+            const Switch* known = SwitchOf(argument);
+            return known != nullptr && known->role == Role::Help;
+        }))
+    {
+        request.action = Action::ShowUsage;
+        return request;
+    }
+
+    ArmRequest& arm = request.arm;
+    const std::wstring* kindArgument = nullptr; // as typed, to name it when it stands alone
+    bool momentGiven = false;
+    bool cancel = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i)
+    {
+        const std::wstring& argument = arguments[i];
+        const Switch* known = SwitchOf(argument);
+        if (known == nullptr)
+        {
+            return Invalid(Fill(text::kCommandUnknown, argument));
+        }
+        if (cancel)
+        {
+            return Invalid(Fill(text::kCommandWithCancel, argument));
+        }
+        switch (known->role)
+        {
+        case Role::Help: // answered before the walk
+            break;
+        case Role::Cancel:
+            if (i != 0)
+            {
+                return Invalid(Fill(text::kCommandWithCancel, arguments.front()));
+            }
+            cancel = true;
+            break;
+        case Role::Kind:
+            if (kindArgument != nullptr)
+            {
+                return Invalid(Fill(text::kCommandSecondKind, argument));
+            }
+            kindArgument = &argument;
+            arm.kind = known->kind;
+            break;
+        case Role::Hemen:
+            if (momentGiven)
+            {
+                return Invalid(Fill(text::kCommandSecondMoment, argument));
+            }
+            momentGiven = true;
+            arm.moment = MomentKind::Hemen;
+            break;
+        case Role::Sonra:
+        case Role::Saat:
+        case Role::Program: {
+            const bool isProgram = known->role == Role::Program;
+            if (isProgram ? arm.program.has_value() : momentGiven)
+            {
+                return Invalid(
+                    Fill(isProgram ? text::kCommandSecondProgram : text::kCommandSecondMoment, argument));
+            }
+            // The value is the next argument, whatever it looks like: "/program /x" watches the window "/x".
+            if (i + 1 == arguments.size())
+            {
+                return Invalid(Fill(MissingValuePattern(known->role), argument));
+            }
+            if (std::optional<std::wstring> fault = TakeValue(known->role, argument, arguments[++i], arm))
+            {
+                return Invalid(std::move(*fault));
+            }
+            momentGiven = momentGiven || !isProgram;
+            break;
+        }
+        }
+    }
+
+    if (cancel)
+    {
+        request.action = Action::Cancel;
+        return request;
+    }
+    if (kindArgument != nullptr && !momentGiven && !arm.program)
+    {
+        return Invalid(Fill(text::kCommandKindAlone, *kindArgument));
+    }
+    request.action = Action::Arm;
+    return request;
+}
+
+ExitCode ExitCodeOf(const Request& request)
+{
+    return request.action == Action::Invalid ? ExitCode::UsageError : ExitCode::Done;
+}
+
+std::wstring UsageText()
+{
+    std::wstring usage;
+    for (const std::wstring_view line : text::kCommandUsage)
+    {
+        usage += line;
+        usage += L"\r\n";
+    }
+    return usage;
+}
+
+std::wstring OutcomeMessage(ExitCode code, const Request& request)
+{
+    switch (code)
+    {
+    case ExitCode::Done:
+        return {};
+    case ExitCode::UsageError:
+        return request.error;
+    case ExitCode::NothingToCancel:
+        return std::wstring(text::kCommandNothingToCancel);
+    case ExitCode::NoSuchWindow:
+        return Fill(text::kCommandNoSuchWindow, request.arm.program.value_or(std::wstring()));
+    case ExitCode::AlreadyArmed:
+        return std::wstring(text::kCommandAlreadyArmed);
+    case ExitCode::Busy:
+        return std::wstring(text::kCommandBusy);
+    }
+    // A code from outside the list, e.g. a running copy newer than this one.
+    return {};
+}
+
+} // namespace dorvik::command

@@ -1,0 +1,74 @@
+// The command line read into one request: arm a closing, cancel it, show the usage or open the window.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "scheduler/Choices.h"
+#include "scheduler/HedefZaman.h"
+
+namespace dorvik::command
+{
+
+enum class ExitCode : int
+{
+    Done = 0,
+    UsageError = 1,
+    NothingToCancel = 2,
+    NoSuchWindow = 3,
+    AlreadyArmed = 4,
+    Busy = 5
+};
+
+enum class MomentKind
+{
+    Hemen,
+    Sonra,
+    Saat
+};
+
+struct ArmRequest
+{
+    scheduler::ClosingKind kind = scheduler::ClosingKind::Shutdown;
+    MomentKind moment = MomentKind::Hemen;
+    std::chrono::minutes delay{0};       // Sonra only: 1..1440
+    scheduler::TimeOfDay time{};         // Saat only: hour, minute, second
+    std::optional<std::wstring> program; // present: application mode, the exact window title to watch
+
+    friend bool operator==(const ArmRequest&, const ArmRequest&) = default;
+};
+
+enum class Action
+{
+    OpenWindow,
+    Arm,
+    Cancel,
+    ShowUsage,
+    Invalid
+};
+
+struct Request
+{
+    Action action = Action::OpenWindow;
+    ArmRequest arm;     // Action::Arm
+    std::wstring error; // Action::Invalid: one Turkish sentence that names the argument at fault
+};
+
+// The arguments without the program's own name. No arguments: OpenWindow. A /? anywhere, even where a value
+// was due, gives ShowUsage; otherwise the first fault from the left, or a kind with nothing to do, makes the
+// request Invalid.
+Request ParseCommandLine(std::span<const std::wstring> arguments);
+
+// Invalid gives UsageError, everything else Done.
+ExitCode ExitCodeOf(const Request& request);
+
+// Line by line, each line ending with "\r\n".
+std::wstring UsageText();
+
+// The sentence printed for an answer from 2 to 5; NoSuchWindow names request.arm.program. UsageError gives
+// request.error and Done nothing, so that a caller can print whatever comes back.
+std::wstring OutcomeMessage(ExitCode code, const Request& request);
+
+} // namespace dorvik::command

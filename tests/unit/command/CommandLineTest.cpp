@@ -1,0 +1,168 @@
+// The command line: every switch and alias, both prefixes, case, each value form and each usage error.
+#include "command/CommandLine.h"
+
+#include <gtest/gtest.h>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+namespace dorvik::command
+{
+namespace
+{
+
+using enum scheduler::ClosingKind;
+
+struct Row
+{
+    std::vector<std::wstring> arguments;
+    Action action;
+    ArmRequest arm;     // Action::Arm
+    std::wstring named; // Action::Invalid: the argument at fault in quotes, and the start of its sentence
+    ExitCode exitCode;
+};
+
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << testing::PrintToString(row.arguments);
+}
+
+Row Gives(std::vector<std::wstring> arguments, Action action)
+{
+    return {std::move(arguments), action, {}, {}, ExitCode::Done};
+}
+
+Row Arms(std::vector<std::wstring> arguments, ArmRequest arm)
+{
+    return {std::move(arguments), Action::Arm, std::move(arm), {}, ExitCode::Done};
+}
+
+Row Refuses(std::vector<std::wstring> arguments, std::wstring named)
+{
+    return {std::move(arguments), Action::Invalid, {}, std::move(named), ExitCode::UsageError};
+}
+
+ArmRequest Now(scheduler::ClosingKind kind)
+{
+    return {kind, MomentKind::Hemen, {}, {}, std::nullopt};
+}
+
+ArmRequest After(scheduler::ClosingKind kind, int minutes)
+{
+    return {kind, MomentKind::Sonra, std::chrono::minutes{minutes}, {}, std::nullopt};
+}
+
+ArmRequest At(scheduler::ClosingKind kind, std::uint8_t hour, std::uint8_t minute, std::uint8_t second)
+{
+    return {kind, MomentKind::Saat, {}, {hour, minute, second}, std::nullopt};
+}
+
+ArmRequest Watching(ArmRequest arm, std::wstring title)
+{
+    arm.program = std::move(title);
+    return arm;
+}
+
+class ParseCommandLineOf : public testing::TestWithParam<Row>
+{
+};
+
+TEST_P(ParseCommandLineOf, GivesTheRequestAndItsExitCode)
+{
+    const Row& row = GetParam();
+    const Request request = ParseCommandLine(row.arguments);
+    EXPECT_EQ(request.action, row.action);
+    if (row.action == Action::Arm)
+    {
+        EXPECT_EQ(request.arm, row.arm);
+    }
+    if (row.action == Action::Invalid)
+    {
+        EXPECT_NE(request.error.find(row.named), std::wstring::npos) << testing::PrintToString(request.error);
+    }
+    else
+    {
+        EXPECT_EQ(request.error, L"");
+    }
+    EXPECT_EQ(ExitCodeOf(request), row.exitCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ParseCommandLineOf,
+    testing::Values(
+        Gives({}, Action::OpenWindow), Gives({L"/?"}, Action::ShowUsage),
+        // Asking for help always helps: after a fault, and even where a value was due.
+        Gives({L"/bilinmez", L"-?"}, Action::ShowUsage),
+        Gives({L"/kapat", L"/program", L"/?"}, Action::ShowUsage), Gives({L"/iptal"}, Action::Cancel),
+        Gives({L"/A"}, Action::Cancel), Gives({L"-Iptal"}, Action::Cancel),
+
+        Arms({L"/hemen"}, Now(Shutdown)), Arms({L"/kapat", L"/hemen"}, Now(Shutdown)),
+        Arms({L"/s", L"/hemen"}, Now(Shutdown)), Arms({L"/yeniden", L"/hemen"}, Now(Restart)),
+        Arms({L"/hemen", L"/r"}, Now(Restart)), Arms({L"/oturum", L"/hemen"}, Now(LogOff)),
+        Arms({L"-l", L"-hemen"}, Now(LogOff)), Arms({L"/KAPAT", L"-HeMeN"}, Now(Shutdown)),
+        Arms({L"/sonra", L"1"}, After(Shutdown, 1)), Arms({L"/sonra", L"1440"}, After(Shutdown, 1440)),
+        Arms({L"-R", L"-SONRA", L"0090"}, After(Restart, 90)),
+        Arms({L"/saat", L"7:05"}, At(Shutdown, 7, 5, 0)),
+        Arms({L"/saat", L"07:05:00"}, At(Shutdown, 7, 5, 0)),
+        Arms({L"/saat", L"0:00"}, At(Shutdown, 0, 0, 0)),
+        Arms({L"/l", L"/Saat", L"23:59:59"}, At(LogOff, 23, 59, 59)),
+        Arms({L"/program", L"Not Defteri"}, Watching(Now(Shutdown), L"Not Defteri")),
+        Arms({L"/program", L"/x"}, Watching(Now(Shutdown), L"/x")),
+        Arms({L"/r", L"/program", L"Belge - Yazar", L"/sonra", L"10"},
+             Watching(After(Restart, 10), L"Belge - Yazar")),
+        Arms({L"-PROGRAM", L"İşlem", L"/saat", L"22:30"}, Watching(At(Shutdown, 22, 30, 0), L"İşlem")),
+
+        Refuses({L"/bilinmez"}, L"'/bilinmez' tanınmayan"),
+        Refuses({L"/hemen", L"yarın"}, L"'yarın' tanınmayan"),
+        // Only ASCII letters fold: the dotted capital I is not an i.
+        Refuses({L"/İPTAL"}, L"'/İPTAL' tanınmayan"), Refuses({L"-"}, L"'-' tanınmayan"),
+        Refuses({L"/sonra"}, L"'/sonra' bir dakika"), Refuses({L"/kapat", L"-SAAT"}, L"'-SAAT' SS:DD"),
+        Refuses({L"/Program"}, L"'/Program' bir pencere başlığı"),
+        Refuses({L"/sonra", L"-5"}, L"'-5' geçerli bir dakika"),
+        Refuses({L"/sonra", L"1.5"}, L"'1.5' geçerli bir dakika"),
+        Refuses({L"/sonra", L""}, L"'' geçerli bir dakika"),
+        Refuses({L"/sonra", L"0"}, L"'0' geçerli bir dakika"),
+        Refuses({L"/sonra", L"1441"}, L"'1441' geçerli bir dakika"),
+        Refuses({L"/sonra", L"99999999999999999999"}, L"'99999999999999999999' geçerli bir dakika"),
+        Refuses({L"/saat", L"7:5"}, L"'7:5' geçerli bir saat"),
+        Refuses({L"/saat", L"007:05"}, L"'007:05' geçerli bir saat"),
+        Refuses({L"/saat", L"7"}, L"'7' geçerli bir saat"),
+        Refuses({L"/saat", L"7:05:"}, L"'7:05:' geçerli bir saat"),
+        Refuses({L"/saat", L"7.05"}, L"'7.05' geçerli bir saat"),
+        Refuses({L"/saat", L"24:00"}, L"'24:00' geçerli bir saat"),
+        Refuses({L"/saat", L"12:60"}, L"'12:60' geçerli bir saat"),
+        Refuses({L"/saat", L"12:00:60"}, L"'12:00:60' geçerli bir saat"),
+        Refuses({L"/program", L""}, L"'/program' boş olmayan"),
+        Refuses({L"/kapat", L"/s", L"/hemen"}, L"'/s' ikinci bir kapama türü"),
+        Refuses({L"/r", L"/r", L"/hemen"}, L"'/r' ikinci bir kapama türü"),
+        Refuses({L"/hemen", L"/sonra", L"5"}, L"'/sonra' ikinci bir zaman"),
+        Refuses({L"/saat", L"7:05", L"/hemen"}, L"'/hemen' ikinci bir zaman"),
+        Refuses({L"/program", L"a", L"/program", L"b"}, L"'/program' ikinci kez"),
+        Refuses({L"/yeniden"}, L"'/yeniden' tek başına"), Refuses({L"-L"}, L"'-L' tek başına"),
+        Refuses({L"/iptal", L"/kapat"}, L"'/kapat' ile /iptal"),
+        Refuses({L"/sonra", L"5", L"/a"}, L"'/sonra' ile /iptal")));
+
+TEST(CommandLineOutcome, NamesTheMissingWindowAndPassesTheUsageErrorOn)
+{
+    Request request;
+    request.arm.program = L"Not Defteri";
+    EXPECT_EQ(OutcomeMessage(ExitCode::NoSuchWindow, request),
+              L"'Not Defteri' başlıklı bir pencere bulunamadı.");
+    request.error = L"hata";
+    EXPECT_EQ(OutcomeMessage(ExitCode::UsageError, request), L"hata");
+    EXPECT_EQ(OutcomeMessage(ExitCode::Done, request), L"");
+}
+
+TEST(CommandLineUsage, BreaksEveryLineTheWindowsWayAndEndsWithOneBreak)
+{
+    const std::wstring usage = UsageText();
+    EXPECT_TRUE(usage.starts_with(L"Kullanım:\r\n"));
+    EXPECT_TRUE(usage.ends_with(L" 5 Dorvik! meşgul.\r\n"));
+    for (std::size_t at = usage.find(L'\n'); at != std::wstring::npos; at = usage.find(L'\n', at + 1))
+    {
+        EXPECT_EQ(usage[at - 1], L'\r') << at;
+    }
+}
+
+} // namespace
+} // namespace dorvik::command

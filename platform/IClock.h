@@ -1,4 +1,4 @@
-// The local time of day, a monotonic clock for waits, and the long date in the user's locale.
+// The local time of day, the elapsed time for waits and delays, and the long date in the user's locale.
 #pragma once
 
 #include <chrono>
@@ -27,8 +27,13 @@ public:
 
     virtual LocalDateTime Now() const = 0;
 
-    // Never goes back and ignores changes of the wall clock, so a wait measured with it is exact.
+    // The elapsed time: never goes back, ignores changes of the wall clock and keeps running while the
+    // computer sleeps, so a wait or a delay measured with it is real time.
     virtual std::chrono::milliseconds Monotonic() const = 0;
+
+    // Like Monotonic, but standing still while the computer sleeps or hibernates: the difference between
+    // the two grows by the time spent asleep.
+    virtual std::chrono::milliseconds Awake() const = 0;
 
     // The date as "dd MMMM yyyy" with the month's full name in the user's locale.
     virtual std::wstring LongDate(const LocalDateTime& when) const = 0;

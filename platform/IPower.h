@@ -1,8 +1,9 @@
-// Asking Windows to shut down, restart or log off.
+// Asking Windows to shut down, restart or log off, and to stay awake meanwhile.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace dorvik::platform
 {
@@ -30,6 +31,13 @@ public:
     virtual PowerOutcome EnableShutdownPrivilege() = 0;
 
     virtual PowerOutcome RequestExitWindows(ExitFlags flags, std::uint32_t reason) = 0;
+
+    // Tells Windows that the system is required, for the reason given (shown to administrators who ask
+    // which programs keep the computer awake), so that idle sleep cannot defeat an armed closing; the display
+    // may still turn off. A second call replaces the reason. False when Windows took no note of it.
+    virtual bool KeepSystemAwake(std::wstring_view reason) = 0;
+    // Lets the system sleep when idle again.
+    virtual void AllowSleep() = 0;
 };
 
 } // namespace dorvik::platform

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/Types.h"
 
@@ -26,6 +27,7 @@ inline constexpr std::uint32_t kTrayFieldTip = 0x4;
 inline constexpr std::uint32_t kMouseMoveMessage = 0x200; // WM_MOUSEMOVE
 inline constexpr int kLeftButtonUpMessage = 0x202;        // WM_LBUTTONUP
 inline constexpr int kRightButtonUpMessage = 0x205;       // WM_RBUTTONUP
+inline constexpr int kBalloonClickMessage = 0x405;        // NIN_BALLOONUSERCLICK
 
 // The fields of the shell's notify-icon record that the program fills.
 struct NotifyIconData
@@ -45,8 +47,12 @@ class ITray
 public:
     virtual ~ITray() = default;
 
-    // Returns what the shell answered; the program's flow never depends on it.
+    // Returns what the shell answered.
     virtual bool Notify(TrayMessage message, const NotifyIconData& data) = 0;
+
+    // Shows a balloon notification with the information icon at the icon that data names. A click on it
+    // comes back through the callback as kBalloonClickMessage.
+    virtual bool ShowBalloon(const NotifyIconData& data, std::wstring_view title, std::wstring_view text) = 0;
 };
 
 } // namespace dorvik::platform

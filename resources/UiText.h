@@ -57,6 +57,17 @@ inline constexpr auto kKindChangedBilgisayariYenidenBaslat =
 inline constexpr auto kKindChangedOturumuKapat =
     L"Önce belirlediğiniz kapama türü ' Oturumu Kapat ' olarak değiştirilmiştir!"sv;
 inline constexpr auto kClosingFailed = L"Kapama işlemi gerçekleştirilemedi!"sv;
+// The notification a minute before the closing begins, by kind, and how to stop it.
+inline constexpr auto kWarningBilgisayariKapat = L"Bilgisayar bir dakika sonra kapatılacak."sv;
+inline constexpr auto kWarningBilgisayariYenidenBaslat = L"Bilgisayar bir dakika sonra yeniden başlatılacak."sv;
+inline constexpr auto kWarningOturumuKapat = L"Oturum bir dakika sonra kapatılacak."sv;
+inline constexpr auto kWarningHowToCancel = L"Vazgeçmek için buraya tıklayın."sv;
+
+// Why the computer is kept awake while a closing is armed, as Windows lists it ("powercfg /requests").
+inline constexpr auto kAwakeAtBefore = L"Dorvik: kapama "sv;
+inline constexpr auto kAwakeAtAfter = L" için kurulu"sv;
+inline constexpr auto kAwakeWatching = L"Dorvik: kapama kurulu, izlenen pencerenin kapanması bekleniyor"sv;
+
 inline constexpr auto kTimerFailed = L"Zamanlayıcı kurulamadı: Dorvik! zamanı izleyemez ve kapanacak."sv;
 
 // The help text, paragraph by paragraph; HelpText() joins them with their line breaks.

@@ -1,5 +1,7 @@
 #include "scheduler/HedefZaman.h"
 
+#include <algorithm>
+
 namespace dorvik::scheduler
 {
 
@@ -53,27 +55,43 @@ seconds QuickOffset(QuickChoice choice)
     return 0s;
 }
 
-Target TargetAfter(LocalSeconds now, seconds offset)
+Target TargetAfter(LocalSeconds now, Elapsed elapsedNow, seconds delay)
 {
-    const LocalSeconds moment = now + offset;
+    const LocalSeconds moment = now + delay;
     const LocalDays day = floor<days>(moment);
-    return {day, TimeOfDayOf(moment - LocalSeconds(day))};
+    return {day, TimeOfDayOf(moment - LocalSeconds(day)), elapsedNow + delay};
 }
 
 Target TargetAt(LocalSeconds now, TimeOfDay timeOfDay)
 {
     const LocalDays today = floor<days>(now);
-    const Target candidate{today, timeOfDay};
+    const Target candidate{today, timeOfDay, std::nullopt};
     if (MomentOf(candidate) >= now)
     {
         return candidate;
     }
-    return {today + days(1), timeOfDay};
+    return {today + days(1), timeOfDay, std::nullopt};
 }
 
-bool TargetReached(const Target& target, LocalSeconds now)
+bool TargetReached(const Target& target, LocalSeconds now, Elapsed elapsedNow)
 {
-    return now >= MomentOf(target);
+    return TimeLeft(target, now, elapsedNow) == milliseconds(0);
+}
+
+milliseconds TimeLeft(const Target& target, LocalSeconds now, Elapsed elapsedNow)
+{
+    const milliseconds left = target.elapsedDue ? *target.elapsedDue - elapsedNow
+                                                : duration_cast<milliseconds>(MomentOf(target) - now);
+    return std::max(left, milliseconds(0));
+}
+
+Target AfterWallClockWentBack(const Target& target, LocalSeconds before, LocalSeconds now)
+{
+    if (target.elapsedDue || now >= before)
+    {
+        return target;
+    }
+    return TargetAt(now, target.time);
 }
 
 } // namespace dorvik::scheduler

@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 
 #include "scheduler/Choices.h"
 
@@ -12,16 +13,22 @@ namespace dorvik::scheduler
 
 using LocalSeconds = std::chrono::local_seconds;
 using LocalDays = std::chrono::local_days;
+// A reading of the elapsed clock, which keeps running through sleep and ignores changes of the wall clock.
+using Elapsed = std::chrono::milliseconds;
 
 // Hour, minute and second of a target.
 using TimeOfDay = std::array<std::uint8_t, 3>;
 
-// A target is a time of day on a calendar day, so a target that no tick happened to see is still due
-// afterwards instead of a day later.
+// A target is a time of day on a calendar day, as the wall clock shows it, so a target that no tick happened
+// to see is still due afterwards instead of a day later. A delay ("in one hour") means real time: it is
+// due when the elapsed clock reaches elapsedDue, whatever the wall clock does meanwhile, and its day and
+// time only say what the wall clock showed plus the delay. A time of day has no elapsedDue: it waits for
+// the wall clock.
 struct Target
 {
     LocalDays day{};
     TimeOfDay time{};
+    std::optional<Elapsed> elapsedDue;
 
     friend bool operator==(const Target&, const Target&) = default;
 };
@@ -31,12 +38,20 @@ LocalSeconds MakeLocalSeconds(int year, int month, int day, int hour, int minute
 // What a quick choice adds to the present moment; the typed time of "Saati Belirle" adds nothing.
 std::chrono::seconds QuickOffset(QuickChoice choice);
 
-// The present moment plus an offset; a sum past midnight falls on the next day.
-Target TargetAfter(LocalSeconds now, std::chrono::seconds offset);
+// A delay from the present moment; on the wall clock a sum past midnight falls on the next day.
+Target TargetAfter(LocalSeconds now, Elapsed elapsedNow, std::chrono::seconds delay);
 
-// The next occurrence of a time of day at or after the present moment: today, or tomorrow when it has passed.
+// The next time the wall clock shows a time of day: today, or tomorrow when it has passed.
 Target TargetAt(LocalSeconds now, TimeOfDay timeOfDay);
 
-bool TargetReached(const Target& target, LocalSeconds now);
+bool TargetReached(const Target& target, LocalSeconds now, Elapsed elapsedNow);
+
+// How long until the target is due; zero once it is.
+std::chrono::milliseconds TimeLeft(const Target& target, LocalSeconds now, Elapsed elapsedNow);
+
+// The wall clock has gone back, from before to now (an autumn change, a correction, another time zone).
+// A time of day is then due the next time the wall clock shows it, which may be sooner than the day it had;
+// a delay stays as it is.
+Target AfterWallClockWentBack(const Target& target, LocalSeconds before, LocalSeconds now);
 
 } // namespace dorvik::scheduler

@@ -22,6 +22,12 @@ public:
 
     bool Notify(platform::TrayMessage message, const platform::NotifyIconData& data) override;
 
+    bool ShowBalloon(const platform::NotifyIconData& data, std::wstring_view title,
+                     std::wstring_view text) override
+    {
+        return shell_.ShowBalloon(data, title, text);
+    }
+
     // Adds the icon. The shell refuses while it is starting (at log-on) or busy, so a refusal is tried again
     // after a pause that grows, for a few seconds, handling events meanwhile. True once the icon is there.
     bool AddPatiently(const platform::NotifyIconData& data);

@@ -17,6 +17,7 @@ inline constexpr std::uint32_t kCallbackMessage = platform::kMouseMoveMessage;
 
 inline constexpr int kLeftButtonUp = platform::kLeftButtonUpMessage;
 inline constexpr int kRightButtonUp = platform::kRightButtonUpMessage;
+inline constexpr int kBalloonClick = platform::kBalloonClickMessage;
 
 platform::NotifyIconData MakeTepsiKaydi(platform::WindowId form, platform::IconId icon,
                                         std::wstring_view caption);

@@ -24,8 +24,28 @@ using scheduler::ClosingKind;
 namespace
 {
 
+using namespace std::chrono_literals;
+
 constexpr int kStatusPanelTwips = 1950;
 constexpr int kSaatiBelirle = static_cast<int>(scheduler::QuickChoice::SaatiBelirle);
+// How long before the closing the warning comes, and how far a target missed in sleep is put off.
+constexpr std::chrono::seconds kWarningAhead = 60s;
+// More than the two clocks drift apart between two ticks: the computer slept in between.
+constexpr std::chrono::milliseconds kSleepNoticed = 2s;
+
+std::wstring_view WarningFor(ClosingKind kind)
+{
+    switch (kind)
+    {
+    case ClosingKind::Restart:
+        return text::kWarningBilgisayariYenidenBaslat;
+    case ClosingKind::LogOff:
+        return text::kWarningOturumuKapat;
+    case ClosingKind::Shutdown:
+        break;
+    }
+    return text::kWarningBilgisayariKapat;
+}
 
 } // namespace
 
@@ -150,6 +170,11 @@ void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/
         view_.SetState(WindowState::Normal);
         view_.SetForeground();
         view_.Show();
+    }
+    else if (mouseMessage == tray::kBalloonClick)
+    {
+        // The warning says "click here to stop it": the window comes back where the closing can be cancelled.
+        mPopRestore_Click();
     }
     else if (mouseMessage == tray::kRightButtonUp)
     {
@@ -281,6 +306,8 @@ void Form1::CancelArmedClosing(bool repaint)
     services_.dialogs.MsgBox(text::kCancelled, view_.Caption(), MsgStyle::Exclamation);
     modulum_.KapamaAktif = false;
     fields_.ZamanHesaplanacak = true;
+    warningOwed_ = false;
+    UpdateAwakeRequest();
 }
 
 void Form1::SaateGore_Click()
@@ -359,7 +386,7 @@ void Form1::BtnDorvik_Click()
     if (view_.Checked(MenuItem::SaateGore))
     {
         platform::LocalDateTime reading;
-        HedefZamaniHesapla(Now(reading));
+        HedefZamaniHesapla(Now(reading), services_.clock.Monotonic());
         fields_.ZamanHesaplanacak = false;
     }
     else
@@ -369,11 +396,12 @@ void Form1::BtnDorvik_Click()
         fields_.ZamanHesaplanacak = true;
     }
     modulum_.KapamaAktif = true;
+    UpdateAwakeRequest();
     SetFormIcon(IconId::DorvikSet);
     HideToTray();
 }
 
-void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now)
+void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
 {
     scheduler::Target target;
     if (view_.Value(OptHizli(kSaatiBelirle)))
@@ -400,9 +428,100 @@ void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now)
                 break;
             }
         }
-        target = scheduler::TargetAfter(now, scheduler::QuickOffset(choice));
+        target = scheduler::TargetAfter(now, elapsed, scheduler::QuickOffset(choice));
     }
+    SetTarget(target, now, elapsed);
+}
+
+void Form1::SetTarget(const scheduler::Target& target, scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
+{
     fields_.HedefZaman = target;
+    // No warning for a target less than a minute away when it is set: "Hemen!" never shows one.
+    warningOwed_ = scheduler::TimeLeft(target, now, elapsed) >= kWarningAhead;
+    UpdateAwakeRequest();
+}
+
+void Form1::UpdateAwakeRequest()
+{
+    std::wstring reason;
+    if (modulum_.KapamaAktif && fields_.ZamanHesaplanacak)
+    {
+        reason = text::kAwakeWatching;
+    }
+    else if (modulum_.KapamaAktif)
+    {
+        reason = std::wstring(text::kAwakeAtBefore) + scheduler::TimeOfDayText(fields_.HedefZaman.time) +
+                 std::wstring(text::kAwakeAtAfter);
+    }
+    if (reason == awakeReason_)
+    {
+        return;
+    }
+    // Windows may take no note of it; the closing stays armed all the same.
+    if (reason.empty())
+    {
+        services_.power.AllowSleep();
+    }
+    else
+    {
+        services_.power.KeepSystemAwake(reason);
+    }
+    awakeReason_ = reason;
+}
+
+bool Form1::NoteReadings(scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
+{
+    const scheduler::Elapsed awake = services_.clock.Awake();
+    bool slept = false;
+    if (lastReadings_)
+    {
+        if (modulum_.KapamaAktif && !fields_.ZamanHesaplanacak)
+        {
+            fields_.HedefZaman = scheduler::AfterWallClockWentBack(fields_.HedefZaman, lastReadings_->wall, now);
+        }
+        // The elapsed time runs on while the computer sleeps; the awake time stands still.
+        slept = (elapsed - lastReadings_->elapsed) - (awake - lastReadings_->awake) >= kSleepNoticed;
+    }
+    lastReadings_ = Readings{now, elapsed, awake};
+    return slept;
+}
+
+void Form1::PutOffAfterSleep(scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
+{
+    SetTarget(scheduler::TargetAfter(now, elapsed, kWarningAhead), now, elapsed);
+    WarnIfDue(now, elapsed);
+}
+
+void Form1::WarnIfDue(scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
+{
+    // Only from the notification area: whoever has the window open sees the closing coming.
+    if (!warningOwed_ || !tray_.IconPresent() || view_.Shown() ||
+        scheduler::TimeLeft(fields_.HedefZaman, now, elapsed) > kWarningAhead)
+    {
+        return;
+    }
+    warningOwed_ = false;
+    std::wstring message(WarningFor(KindFromMarks()));
+    message += L'\n';
+    message += text::kWarningHowToCancel;
+    tray_.ShowBalloon(modulum_.TepsiKaydi, view_.Caption(), message);
+}
+
+void Form1::Form_Resume()
+{
+    if (closingUnderWay_)
+    {
+        return;
+    }
+    platform::LocalDateTime reading;
+    const scheduler::LocalSeconds now = Now(reading);
+    const scheduler::Elapsed elapsed = services_.clock.Monotonic();
+    NoteReadings(now, elapsed);
+    if (modulum_.KapamaAktif && !fields_.ZamanHesaplanacak &&
+        scheduler::TargetReached(fields_.HedefZaman, now, elapsed))
+    {
+        PutOffAfterSleep(now, elapsed);
+    }
 }
 
 void Form1::Timer1_Tick()
@@ -415,6 +534,8 @@ void Form1::Timer1_Tick()
     }
     platform::LocalDateTime t;
     const scheduler::LocalSeconds now = Now(t);
+    const scheduler::Elapsed elapsed = services_.clock.Monotonic();
+    const bool slept = NoteReadings(now, elapsed);
 
     // WM_TIMER is coalesced and may come late, so the status text is built from the clock, never counted.
     fields_.IkiNoktaGorunur = !fields_.IkiNoktaGorunur;
@@ -430,13 +551,26 @@ void Form1::Timer1_Tick()
     });
     if (decision.computeTarget)
     {
-        HedefZamaniHesapla(now);
+        HedefZamaniHesapla(now, elapsed);
         fields_.ZamanHesaplanacak = false;
+        UpdateAwakeRequest();
     }
-    if (decision.compare && scheduler::TargetReached(fields_.HedefZaman, now))
+    if (!decision.compare)
     {
+        return;
+    }
+    if (scheduler::TargetReached(fields_.HedefZaman, now, elapsed))
+    {
+        // A target that passed while the computer slept does not close it in the face of whoever woke it:
+        // they get a minute and the warning. A target missed for any other reason closes now.
+        if (slept)
+        {
+            PutOffAfterSleep(now, elapsed);
+            return;
+        }
         KapamayiUygula();
     }
+    WarnIfDue(now, elapsed);
 }
 
 void Form1::SelectKind(MenuItem item, std::wstring_view changedMessage)

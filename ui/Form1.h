@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "ui/Modulum.h"
@@ -71,6 +72,8 @@ public:
     void Form_EndSession(bool ending);
     // Explorer has restarted and forgotten every notification-area icon.
     void Form_TaskbarCreated();
+    // The computer has woken from sleep or hibernation.
+    void Form_Resume();
 
     void Saat_KeyPress(int index, wchar_t& keyAscii);
     void Saat_Change(int index);
@@ -103,7 +106,14 @@ private:
     scheduler::ClosingKind KindFromMarks() const;
     void SetFormIcon(platform::IconId icon);
     bool HideToTray();
-    void HedefZamaniHesapla(scheduler::LocalSeconds now);
+    void HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
+    void SetTarget(const scheduler::Target& target, scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
+    void UpdateAwakeRequest();
+    // Compares this reading with the last one: true when the computer slept in between. A wall clock gone
+    // back moves a time of day to the next time the wall clock shows it.
+    bool NoteReadings(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
+    void PutOffAfterSleep(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
+    void WarnIfDue(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
     [[noreturn]] void KapamayiUygula();
     [[noreturn]] void EndProgram();
     scheduler::LocalSeconds Now(platform::LocalDateTime& reading) const;
@@ -112,8 +122,20 @@ private:
     Modulum& modulum_;
     Form1Services services_;
     tray::TrayPresence tray_;
+    struct Readings
+    {
+        scheduler::LocalSeconds wall;
+        scheduler::Elapsed elapsed;
+        scheduler::Elapsed awake;
+    };
+
     Form1Fields fields_;
     bool closingUnderWay_ = false;
+    std::optional<Readings> lastReadings_;
+    // The warning a minute before the closing is owed for the present target and not yet shown.
+    bool warningOwed_ = false;
+    // What Windows is told keeps the computer awake; empty while it may sleep.
+    std::wstring awakeReason_;
 };
 
 } // namespace dorvik

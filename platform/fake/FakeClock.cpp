@@ -31,6 +31,11 @@ milliseconds FakeClock::Monotonic() const
     return monotonic_;
 }
 
+milliseconds FakeClock::Awake() const
+{
+    return awake_;
+}
+
 std::wstring FakeClock::LongDate(const LocalDateTime& when) const
 {
     static constexpr std::array<const wchar_t*, 12> kMonths = {
@@ -62,6 +67,22 @@ void FakeClock::SetTime(int hour, int minute, int second)
 }
 
 void FakeClock::Advance(milliseconds by)
+{
+    wall_ += by;
+    monotonic_ += by;
+    awake_ += by;
+}
+
+void FakeClock::PassUntil(const LocalDateTime& when)
+{
+    const auto before = wall_;
+    Set(when);
+    const auto passed = wall_ - before;
+    wall_ = before;
+    Advance(passed);
+}
+
+void FakeClock::Sleep(milliseconds by)
 {
     wall_ += by;
     monotonic_ += by;

@@ -35,6 +35,17 @@ bool FakeTray::Notify(TrayMessage message, const NotifyIconData& data)
     return false;
 }
 
+bool FakeTray::ShowBalloon(const NotifyIconData& /*data*/, std::wstring_view title, std::wstring_view text)
+{
+    // The shell shows a balloon only at an icon that is there.
+    if (!shown_)
+    {
+        return false;
+    }
+    balloons_.push_back({std::wstring(title), std::wstring(text)});
+    return true;
+}
+
 PowerOutcome FakePower::EnableShutdownPrivilege()
 {
     calls_.push_back({PowerCall::EnablePrivilege});
@@ -45,6 +56,21 @@ PowerOutcome FakePower::RequestExitWindows(ExitFlags flags, std::uint32_t reason
 {
     calls_.push_back({PowerCall::ExitWindows, flags, reason});
     return exitFailure.value_or(PowerOutcome{});
+}
+
+bool FakePower::KeepSystemAwake(std::wstring_view reason)
+{
+    if (refuseToKeepAwake)
+    {
+        return false;
+    }
+    awakeReason_ = std::wstring(reason);
+    return true;
+}
+
+void FakePower::AllowSleep()
+{
+    awakeReason_.reset();
 }
 
 } // namespace dorvik::platform

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/IInstance.h"
@@ -44,10 +46,20 @@ struct TrayCall
     NotifyIconData data;
 };
 
+struct Balloon
+{
+    std::wstring title;
+    std::wstring text;
+};
+
 class FakeTray final : public ITray
 {
 public:
     bool Notify(TrayMessage message, const NotifyIconData& data) override;
+    bool ShowBalloon(const NotifyIconData& data, std::wstring_view title, std::wstring_view text) override;
+
+    // Every balloon shown, in order.
+    const std::vector<Balloon>& Balloons() const noexcept { return balloons_; }
 
     // The icon the notification area shows now, if any.
     std::optional<IconId> ShownIcon() const { return shown_; }
@@ -62,6 +74,7 @@ public:
 
 private:
     std::vector<TrayCall> calls_;
+    std::vector<Balloon> balloons_;
     std::optional<IconId> shown_;
 };
 
@@ -83,14 +96,23 @@ class FakePower final : public IPower
 public:
     PowerOutcome EnableShutdownPrivilege() override;
     PowerOutcome RequestExitWindows(ExitFlags flags, std::uint32_t reason) override;
+    bool KeepSystemAwake(std::wstring_view reason) override;
+    void AllowSleep() override;
 
     const std::vector<PowerRecord>& Calls() const noexcept { return calls_; }
+
+    // The reason the system is kept awake for, while it is.
+    const std::optional<std::wstring>& AwakeReason() const noexcept { return awakeReason_; }
+
+    // Windows takes no note of the wish to stay awake.
+    bool refuseToKeepAwake = false;
 
     std::optional<PowerOutcome> privilegeFailure;
     std::optional<PowerOutcome> exitFailure;
 
 private:
     std::vector<PowerRecord> calls_;
+    std::optional<std::wstring> awakeReason_;
 };
 
 } // namespace dorvik::platform

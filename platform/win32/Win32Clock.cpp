@@ -20,6 +20,14 @@ std::chrono::milliseconds Win32Clock::Monotonic() const
     return std::chrono::milliseconds(::GetTickCount64());
 }
 
+std::chrono::milliseconds Win32Clock::Awake() const
+{
+    // In 100-nanosecond units, without the time spent in sleep or hibernation.
+    ULONGLONG unbiased = 0;
+    ::QueryUnbiasedInterruptTime(&unbiased);
+    return std::chrono::milliseconds(unbiased / 10'000);
+}
+
 std::wstring Win32Clock::LongDate(const platform::LocalDateTime& when) const
 {
     SYSTEMTIME date{};

@@ -11,6 +11,7 @@ class Win32Clock final : public platform::IClock
 public:
     platform::LocalDateTime Now() const override;
     std::chrono::milliseconds Monotonic() const override;
+    std::chrono::milliseconds Awake() const override;
     std::wstring LongDate(const platform::LocalDateTime& when) const override;
 };
 

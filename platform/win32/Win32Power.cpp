@@ -66,6 +66,41 @@ platform::PowerOutcome Win32Power::EnableShutdownPrivilege()
     return {};
 }
 
+bool Win32Power::KeepSystemAwake(std::wstring_view reason)
+{
+    std::wstring text(reason);
+    REASON_CONTEXT context{};
+    context.Version = POWER_REQUEST_CONTEXT_VERSION;
+    context.Flags = POWER_REQUEST_CONTEXT_SIMPLE_STRING;
+    context.Reason.SimpleReasonString = text.data();
+    UniqueHandle request = AdoptHandle(::PowerCreateRequest(&context));
+    if (request && ::PowerSetRequest(request.get(), PowerRequestSystemRequired))
+    {
+        // The new request holds before the old one lets go, so the system is never free to sleep between.
+        AllowSleep();
+        request_ = std::move(request);
+        return true;
+    }
+    // Where power requests are missing (Wine answers ERROR_CALL_NOT_IMPLEMENTED), the thread's execution
+    // state says the same, only without a reason.
+    executionState_ = ::SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED) != 0;
+    return executionState_;
+}
+
+void Win32Power::AllowSleep()
+{
+    if (request_)
+    {
+        ::PowerClearRequest(request_.get(), PowerRequestSystemRequired);
+        request_.reset();
+    }
+    if (executionState_)
+    {
+        ::SetThreadExecutionState(ES_CONTINUOUS);
+        executionState_ = false;
+    }
+}
+
 platform::PowerOutcome Win32Power::RequestExitWindows(platform::ExitFlags flags, std::uint32_t reason)
 {
     if (!::ExitWindowsEx(static_cast<UINT>(flags), reason))

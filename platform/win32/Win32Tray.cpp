@@ -20,8 +20,19 @@ static_assert(platform::kTrayFieldTip == NIF_TIP);
 static_assert(platform::kMouseMoveMessage == WM_MOUSEMOVE);
 static_assert(platform::kLeftButtonUpMessage == WM_LBUTTONUP);
 static_assert(platform::kRightButtonUpMessage == WM_RBUTTONUP);
+static_assert(platform::kBalloonClickMessage == NIN_BALLOONUSERCLICK);
 
-bool Win32Tray::Notify(platform::TrayMessage message, const platform::NotifyIconData& data)
+namespace
+{
+
+template <std::size_t Size> void CopyTerminated(std::wstring_view text, wchar_t (&field)[Size])
+{
+    const std::size_t length = std::min(text.size(), Size - 1);
+    std::copy_n(text.begin(), length, field);
+    field[length] = L'\0';
+}
+
+NOTIFYICONDATAW RecordOf(const platform::NotifyIconData& data, const Win32Icons& icons)
 {
     NOTIFYICONDATAW record{};
     record.cbSize = sizeof(record);
@@ -29,12 +40,35 @@ bool Win32Tray::Notify(platform::TrayMessage message, const platform::NotifyIcon
     record.uID = data.uID;
     record.uFlags = data.uFlags;
     record.uCallbackMessage = data.uCallbackMessage;
-    record.hIcon = icons_.Small(data.hIcon);
-    // The tip field holds 128 characters with its terminator.
-    const std::size_t length = std::min(data.szTip.size(), std::size(record.szTip) - 1);
-    std::copy_n(data.szTip.begin(), length, record.szTip);
-    record.szTip[length] = L'\0';
-    return ::Shell_NotifyIconW(static_cast<DWORD>(message), &record) != FALSE;
+    record.hIcon = icons.Small(data.hIcon);
+    CopyTerminated(data.szTip, record.szTip);
+    return record;
+}
+
+} // namespace
+
+bool Win32Tray::Notify(platform::TrayMessage message, const platform::NotifyIconData& data)
+{
+    NOTIFYICONDATAW record = RecordOf(data, icons_);
+    const bool accepted = ::Shell_NotifyIconW(static_cast<DWORD>(message), &record) != FALSE;
+    if (accepted && message == platform::TrayMessage::Add)
+    {
+        // Without a version the shell sends no notification of a click on a balloon. Version 3 adds them
+        // and leaves the mouse messages as they were: the event stays in lParam (version 4 would move it).
+        record.uVersion = NOTIFYICON_VERSION;
+        ::Shell_NotifyIconW(NIM_SETVERSION, &record);
+    }
+    return accepted;
+}
+
+bool Win32Tray::ShowBalloon(const platform::NotifyIconData& data, std::wstring_view title, std::wstring_view text)
+{
+    NOTIFYICONDATAW record = RecordOf(data, icons_);
+    record.uFlags |= NIF_INFO;
+    CopyTerminated(title, record.szInfoTitle);
+    CopyTerminated(text, record.szInfo);
+    record.dwInfoFlags = NIIF_INFO;
+    return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
 } // namespace dorvik::win32

@@ -87,6 +87,13 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) n
         return 0;
     case WM_DPICHANGED:
         return OnDpiChanged(wParam, lParam);
+    case WM_POWERBROADCAST:
+        // Both resumes may come for one wake-up; the second finds nothing left to do.
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND)
+        {
+            form_->Form_Resume();
+        }
+        return TRUE;
     case WM_DESTROY:
         ::PostQuitMessage(0);
         return 0;

@@ -21,7 +21,7 @@ struct Form1Closing : testing::Test
         h.clock.Set({2026, 12, 7, 12, 0, 0});
         h.Start();
         h.form.BtnDorvik_Click(); // "Hemen!": due at 12:00:03
-        h.clock.SetTime(12, 0, 3);
+        h.clock.PassUntil({2026, 12, 7, 12, 0, 3});
         h.tray.Clear();
     }
 

@@ -87,11 +87,11 @@ TEST_F(Form1Tick, IdleTickDoesNothingBeyondTheClock)
 TEST_F(Form1Tick, ClockModeFiresOnTheFirstTickAtTheTarget)
 {
     h.form.BtnDorvik_Click(); // "Hemen!" at 12:00:00: 12:00:03
-    h.clock.SetTime(12, 0, 2);
+    h.clock.PassUntil({2026, 12, 7, 12, 0, 2});
     Tick();
     EXPECT_TRUE(h.view.TimerEnabled());
 
-    h.clock.SetTime(12, 0, 3);
+    h.clock.PassUntil({2026, 12, 7, 12, 0, 3});
     EXPECT_THROW(Tick(), platform::ProgramEnded);
     EXPECT_FALSE(h.view.TimerEnabled());
     EXPECT_TRUE(ClosingRequested());
@@ -115,20 +115,20 @@ TEST_F(Form1Tick, ClockModeTargetPastMidnightFiresTheNextDay)
     h.view.UserSelectOption(2);
     h.form.BtnDorvik_Click();
 
-    h.clock.Set({2026, 12, 7, 23, 59, 59});
+    h.clock.PassUntil({2026, 12, 7, 23, 59, 59});
     Tick();
-    h.clock.Set({2026, 12, 8, 0, 30, 9});
+    h.clock.PassUntil({2026, 12, 8, 0, 30, 9});
     Tick();
     EXPECT_FALSE(ClosingRequested());
-    h.clock.Set({2026, 12, 8, 0, 30, 10});
+    h.clock.PassUntil({2026, 12, 8, 0, 30, 10});
     EXPECT_THROW(Tick(), platform::ProgramEnded);
 }
 
 TEST_F(Form1Tick, TargetSecondThatNoTickSawStillFiresAtOnce)
 {
     h.form.BtnDorvik_Click(); // 12:00:03
-    // The machine was too busy, or asleep: the next tick comes well after the target.
-    h.clock.Set({2026, 12, 7, 12, 47, 0});
+    // The machine was too busy: the next tick comes well after the target.
+    h.clock.PassUntil({2026, 12, 7, 12, 47, 0});
     EXPECT_THROW(Tick(), platform::ProgramEnded);
 }
 

@@ -2,6 +2,7 @@
 #include "support/NotificationArea.h"
 
 #include <commctrl.h>
+#include <cstring>
 #include <shellapi.h>
 #include <stdexcept>
 #include <utility>
@@ -204,6 +205,81 @@ std::vector<NotificationTip> NotificationTips()
         }
     }
     return tips;
+}
+
+namespace
+{
+
+// TTM_GETTITLE, or nothing where the tooltip does not answer it.
+std::optional<std::wstring> AskedTitle(const Window& tip)
+{
+    constexpr size_t kTitleChars = 128;
+    RemoteMemory memory(tip.ProcessId(), sizeof(TTGETTITLE) + kTitleChars * sizeof(wchar_t));
+    TTGETTITLE request{};
+    request.dwSize = sizeof(request);
+    request.cch = kTitleChars;
+    request.pszTitle = reinterpret_cast<WCHAR*>(static_cast<std::byte*>(memory.Address()) + sizeof(TTGETTITLE));
+    memory.Write(&request, sizeof(request));
+    if (!tip.TrySend(TTM_GETTITLE, 0, memory.AsLParam()))
+    {
+        return std::nullopt;
+    }
+    std::wstring title(kTitleChars, L'\0');
+    memory.Read(title.data(), kTitleChars * sizeof(wchar_t), sizeof(TTGETTITLE));
+    title.resize(title.find(L'\0'));
+    return title.empty() ? std::nullopt : std::optional(title);
+}
+
+// Wine 8's comctl32 leaves TTM_GETTITLE out. Its tooltip keeps its state in a record named by the window's
+// first extra value: the window's own handle first, the title's address 2152 bytes in (64-bit builds). The
+// handle is checked before the address is trusted.
+std::optional<std::wstring> TitleFromWinesRecord(const Window& tip)
+{
+    constexpr size_t kRecordBytes = 2168;
+    constexpr size_t kTitleAddressAt = 2152;
+    const win32::UniqueHandle process(
+        ::OpenProcess(PROCESS_VM_READ | PROCESS_QUERY_INFORMATION, FALSE, tip.ProcessId()));
+    const auto record = reinterpret_cast<const void*>(::GetWindowLongPtrW(tip.Handle(), 0));
+    std::vector<std::byte> bytes(kRecordBytes);
+    HWND self = nullptr;
+    if (!process || !record ||
+        !::ReadProcessMemory(process.get(), record, bytes.data(), bytes.size(), nullptr))
+    {
+        return std::nullopt;
+    }
+    std::memcpy(&self, bytes.data(), sizeof(self));
+    const void* titleAddress = nullptr;
+    std::memcpy(&titleAddress, bytes.data() + kTitleAddressAt, sizeof(titleAddress));
+    wchar_t title[128] = {};
+    if (self != tip.Handle() || !titleAddress ||
+        !::ReadProcessMemory(process.get(), titleAddress, title, sizeof(title) - sizeof(wchar_t), nullptr))
+    {
+        return std::nullopt;
+    }
+    return std::wstring(title);
+}
+
+} // namespace
+
+std::optional<BalloonNotification> ShownBalloon()
+{
+    for (const Window& window : TopLevelWindows())
+    {
+        if (!window.HasClass(TOOLTIPS_CLASSW) || !window.IsVisible() || !window.HasStyle(TTS_BALLOON))
+        {
+            continue;
+        }
+        BalloonNotification balloon;
+        balloon.text = window.TryText().value_or(L"");
+        auto title = AskedTitle(window);
+        if (!title)
+        {
+            title = TitleFromWinesRecord(window);
+        }
+        balloon.title = title.value_or(L"");
+        return balloon;
+    }
+    return std::nullopt;
 }
 
 std::optional<std::wstring> NotificationTipAt(POINT screenPoint)

@@ -46,4 +46,14 @@ std::vector<NotificationTip> NotificationTips();
 // The tip of the icon at a point of the screen, or nothing when no icon lies there.
 std::optional<std::wstring> NotificationTipAt(POINT screenPoint);
 
+struct BalloonNotification
+{
+    std::wstring title;
+    std::wstring text;
+};
+
+// The balloon notification on the screen now, read from the tooltip window of the balloon style that
+// explorer draws it in; nothing when none is shown.
+std::optional<BalloonNotification> ShownBalloon();
+
 } // namespace dorvik::e2e

@@ -2,27 +2,65 @@
 #include "platform/win32/Win32.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+#include <string>
+#include <vector>
 
-#include "ui/Modulum.h"
+#include "command/CommandLine.h"
+#include "command/StartUp.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Icons.h"
 #include "platform/win32/Win32Instance.h"
+#include "platform/win32/Win32Output.h"
 #include "platform/win32/Win32Power.h"
 #include "platform/win32/Win32Runtime.h"
 #include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32WindowSystem.h"
 #include "ui/Form1.h"
+#include "ui/Modulum.h"
 #include "ui/win32/Form1Window.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Win32PickerHost.h"
+
+namespace
+{
+
+// The arguments after the program's own name, split as every Windows program splits them.
+std::vector<std::wstring> CommandLineArguments()
+{
+    int count = 0;
+    LPWSTR* const split = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::wstring> arguments;
+    for (int i = 1; split && i < count; ++i)
+    {
+        arguments.emplace_back(split[i]);
+    }
+    ::LocalFree(split);
+    return arguments;
+}
+
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     using namespace dorvik;
 
+    const std::vector<std::wstring> arguments = CommandLineArguments();
+    const command::Request request = command::ParseCommandLine(arguments);
+    win32::Win32Output output;
+    // The usage and a usage error are answered before anything else, so that no other copy is touched.
+    if (const auto answer = command::AnswerAtOnce(request, output))
+    {
+        return static_cast<int>(*answer);
+    }
+
     // Taken before any window exists: of two copies started at the same moment, exactly one goes on.
     win32::Win32Instance singleInstance(L"Local\\Dorvik.SingleInstance");
+    if (const auto answer = command::AnswerThroughRunningCopy(request, arguments, singleInstance, output))
+    {
+        return static_cast<int>(*answer);
+    }
 
     const INITCOMMONCONTROLSEX commonControls{sizeof(INITCOMMONCONTROLSEX),
                                               ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
@@ -59,6 +97,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                              .picker = picker});
     window.Attach(form);
     form.Form_Load();
-    window.Show();
+    if (request.action == command::Action::Arm)
+    {
+        // Armed from the start, the window goes straight to the notification area, as after "Evet".
+        if (const command::ExitCode answer = form.Form_CommandLine(request); answer != command::ExitCode::Done)
+        {
+            output.Print(platform::OutputStream::Error, command::OutcomeMessage(answer, request));
+            return static_cast<int>(answer);
+        }
+    }
+    else
+    {
+        window.Show();
+    }
     return loop.Run();
 }

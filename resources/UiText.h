@@ -119,6 +119,8 @@ inline constexpr auto kCommandAlreadyArmed =
     L"Zaten kurulu bir kapama var: önce \"dorvik.exe /iptal\" ile iptal edin."sv;
 inline constexpr auto kCommandBusy =
     L"Dorvik! şu anda meşgul (bir iletişim kutusu açık ya da kapama başladı): biraz sonra yeniden deneyin."sv;
+inline constexpr auto kCommandTooLong = L"Argümanlar, çalışan Dorvik!'e iletilemeyecek kadar uzun."sv;
+inline constexpr auto kCommandNoAnswer = L"Çalışan Dorvik! yanıt vermedi: biraz sonra yeniden deneyin."sv;
 // The usage, line by line; UsageText() ends each with a line break.
 inline constexpr std::wstring_view kCommandUsage[] = {
     L"Kullanım:"sv,

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "command/Payload.h"
 #include "power/ClosingSequence.h"
 #include "resources/UiText.h"
 #include "scheduler/ClockField.h"
@@ -32,6 +35,12 @@ constexpr int kSaatiBelirle = static_cast<int>(scheduler::QuickChoice::SaatiBeli
 constexpr std::chrono::seconds kWarningAhead = 60s;
 // More than the two clocks drift apart between two ticks: the computer slept in between.
 constexpr std::chrono::milliseconds kSleepNoticed = 2s;
+
+constexpr std::pair<MenuItem, ClosingKind> kKindItems[] = {
+    {MenuItem::BilgisayariKapat, ClosingKind::Shutdown},
+    {MenuItem::OturumuKapat, ClosingKind::LogOff},
+    {MenuItem::BilgisayariYenidenBaslat, ClosingKind::Restart},
+};
 
 std::wstring_view WarningFor(ClosingKind kind)
 {
@@ -89,7 +98,7 @@ void Form1::Form_Load()
 {
     if (services_.instance.PreviousInstance())
     {
-        services_.dialogs.MsgBox(text::kAlreadyRunning, view_.Caption(), MsgStyle::Exclamation);
+        MsgBox(text::kAlreadyRunning, view_.Caption(), MsgStyle::Exclamation);
         Form_Unload();
     }
 
@@ -130,7 +139,7 @@ void Form1::Form_Load()
     // A program without its clock would never close anything; saying so beats waiting for nothing.
     if (!view_.SetTimerEnabled(true))
     {
-        services_.dialogs.MsgBox(text::kTimerFailed, view_.Caption(), MsgStyle::Exclamation);
+        MsgBox(text::kTimerFailed, view_.Caption(), MsgStyle::Exclamation);
         EndProgram();
     }
 }
@@ -221,6 +230,7 @@ void Form1::Form_TaskbarCreated()
 
 void Form1::Saat_KeyPress(int index, wchar_t& keyAscii)
 {
+    commandDelay_.reset();
     if (scheduler::IsAcceptedKey(keyAscii))
     {
         fields_.OncekiMetin = view_.Text(Saat(index));
@@ -261,6 +271,7 @@ void Form1::Saat_GotFocus(int index)
 
 void Form1::VScroll1_Change()
 {
+    commandDelay_.reset();
     view_.SetText(Saat(fields_.SaatKutusu), scheduler::FieldText(view_.ScrollValue()));
 }
 
@@ -272,6 +283,8 @@ void Form1::Command2_Click()
 
 void Form1::OpenClockFrame(int index)
 {
+    // The user chooses the moment: a delay given on the command line no longer holds.
+    commandDelay_.reset();
     if (index == kSaatiBelirle)
     {
         view_.SetVisible(ControlId::SaatSec, true);
@@ -303,10 +316,16 @@ void Form1::CancelArmedClosing(bool repaint)
         view_.Refresh();
     }
     // The flags change only once the message is dismissed: a target reached meanwhile still closes.
-    services_.dialogs.MsgBox(text::kCancelled, view_.Caption(), MsgStyle::Exclamation);
+    MsgBox(text::kCancelled, view_.Caption(), MsgStyle::Exclamation);
+    Disarm();
+}
+
+void Form1::Disarm()
+{
     modulum_.KapamaAktif = false;
     fields_.ZamanHesaplanacak = true;
     warningOwed_ = false;
+    commandDelay_.reset();
     UpdateAwakeRequest();
 }
 
@@ -352,7 +371,10 @@ void Form1::ProgramaGore_Click()
         modulum_.SecilenProgramId = platform::WindowId::None;
         view_.SetEnabled(ControlId::BtnDorvik, false);
     }
-    if (services_.picker.ShowUygulamaModal())
+    ++modalDepth_;
+    const bool chosen = services_.picker.ShowUygulamaModal();
+    --modalDepth_;
+    if (chosen)
     {
         // A newly chosen window starts a new count: a target left from the window watched before would
         // fire the moment the new one goes.
@@ -378,11 +400,12 @@ void Form1::BtnDorvik_Click()
     const auto mode = view_.Checked(MenuItem::SaateGore) ? scheduler::ScheduleMode::Clock
                                                          : scheduler::ScheduleMode::Application;
     const std::wstring question = scheduler::ConfirmationMessage(KindFromMarks(), mode);
-    if (services_.dialogs.MsgBox(question, text::kConfirmTitle, MsgStyle::Question) != MsgResult::Yes)
+    if (MsgBox(question, text::kConfirmTitle, MsgStyle::Question) != MsgResult::Yes)
     {
         return;
     }
 
+    commandDelay_.reset();
     if (view_.Checked(MenuItem::SaateGore))
     {
         platform::LocalDateTime reading;
@@ -404,7 +427,13 @@ void Form1::BtnDorvik_Click()
 void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
 {
     scheduler::Target target;
-    if (view_.Value(OptHizli(kSaatiBelirle)))
+    if (commandDelay_)
+    {
+        // Minutes given on the command line count from now, as a delay; the clock fields show when.
+        target = scheduler::TargetAfter(now, elapsed, *commandDelay_);
+        ShowInClockFields(target.time);
+    }
+    else if (view_.Value(OptHizli(kSaatiBelirle)))
     {
         // An empty field, or one that holds no number, counts as 0.
         scheduler::TimeOfDay typed{};
@@ -586,7 +615,7 @@ void Form1::SelectKind(MenuItem item, std::wstring_view changedMessage)
     }
     if (modulum_.KapamaAktif)
     {
-        services_.dialogs.MsgBox(changedMessage, view_.Caption(), MsgStyle::Information);
+        MsgBox(changedMessage, view_.Caption(), MsgStyle::Information);
     }
 }
 
@@ -626,7 +655,169 @@ void Form1::Cikis_Click()
 
 void Form1::ProgramHakkinda_Click()
 {
-    services_.dialogs.MsgBox(HelpText(), view_.Caption(), MsgStyle::Information);
+    MsgBox(HelpText(), view_.Caption(), MsgStyle::Information);
+}
+
+command::ExitCode Form1::Form_CopyData(std::wstring_view payload)
+{
+    // Checked as a command line of this program's own, whoever sent it: nothing but arming and cancelling.
+    const std::optional<std::vector<std::wstring>> arguments = command::DecodeArguments(payload);
+    if (!arguments)
+    {
+        return command::ExitCode::UsageError;
+    }
+    const command::Request request = command::ParseCommandLine(*arguments);
+    if (request.action != command::Action::Arm && request.action != command::Action::Cancel)
+    {
+        return command::ExitCode::UsageError;
+    }
+    return Form_CommandLine(request);
+}
+
+command::ExitCode Form1::Form_CommandLine(const command::Request& request)
+{
+    using command::ExitCode;
+    if (closingUnderWay_ || modalDepth_ > 0)
+    {
+        return ExitCode::Busy;
+    }
+    if (request.action == command::Action::Cancel)
+    {
+        if (!modulum_.KapamaAktif)
+        {
+            return ExitCode::NothingToCancel;
+        }
+        // As the window's own cancel leaves the program, without its message: nobody may be there to read it.
+        SetFormIcon(IconId::Dorvik);
+        if (tray_.IconPresent())
+        {
+            tray_.Notify(TrayMessage::Modify, modulum_.TepsiKaydi);
+        }
+        Disarm();
+        return ExitCode::Done;
+    }
+    if (request.action != command::Action::Arm)
+    {
+        return ExitCode::UsageError;
+    }
+    // Like the system's own shutdown command with a second schedule: the first must be cancelled first.
+    if (modulum_.KapamaAktif)
+    {
+        return ExitCode::AlreadyArmed;
+    }
+    const command::ArmRequest& arm = request.arm;
+    const platform::WindowId watched = arm.program ? FirstListedWindowTitled(*arm.program) : platform::WindowId::None;
+    if (arm.program && platform::IsNone(watched))
+    {
+        return ExitCode::NoSuchWindow;
+    }
+
+    // The state that the same choices made in the window and confirmed with "Evet" leave.
+    for (const auto& [item, kind] : kKindItems)
+    {
+        view_.SetChecked(item, kind == arm.kind);
+    }
+    view_.SetChecked(MenuItem::SaateGore, !arm.program);
+    view_.SetChecked(MenuItem::ProgramaGore, arm.program.has_value());
+    if (arm.program)
+    {
+        modulum_.SecilenProgramId = watched;
+    }
+    view_.SetEnabled(ControlId::BtnDorvik, true);
+    Command2_Click();
+    view_.SelectOption(OptHizli(arm.moment == command::MomentKind::Hemen ? 0 : kSaatiBelirle));
+    if (arm.moment == command::MomentKind::Saat)
+    {
+        ShowInClockFields(arm.time);
+    }
+    commandDelay_.reset();
+    if (arm.moment == command::MomentKind::Sonra)
+    {
+        commandDelay_ = arm.delay;
+    }
+
+    fields_.ZamanHesaplanacak = true;
+    if (!arm.program)
+    {
+        platform::LocalDateTime reading;
+        HedefZamaniHesapla(Now(reading), services_.clock.Monotonic());
+        fields_.ZamanHesaplanacak = false;
+        commandDelay_.reset();
+    }
+    modulum_.KapamaAktif = true;
+    UpdateAwakeRequest();
+    SetFormIcon(IconId::DorvikSet);
+    HideToTray();
+    return ExitCode::Done;
+}
+
+platform::WindowId Form1::FirstListedWindowTitled(std::wstring_view title) const
+{
+    // The picker's own list, read entry by entry: the first window it would offer under this title.
+    class FirstTitled final : public winlib::IListControl
+    {
+    public:
+        explicit FirstTitled(std::wstring_view title) noexcept
+            : title_(title)
+        {
+        }
+
+        void Clear() override {}
+
+        void AddItem(std::wstring_view text) override
+        {
+            lastMatches_ = text == title_;
+            ++count_;
+        }
+
+        int NewIndex() const override { return count_ - 1; }
+
+        void SetItemData(int /*index*/, std::uintptr_t data) override
+        {
+            if (lastMatches_ && platform::IsNone(found))
+            {
+                found = static_cast<platform::WindowId>(data);
+            }
+        }
+
+        platform::WindowId found = platform::WindowId::None;
+
+    private:
+        std::wstring_view title_;
+        bool lastMatches_ = false;
+        int count_ = 0;
+    } list(title);
+    if (modulum_.Pencereler)
+    {
+        modulum_.Pencereler->FillWndListBox(list, true);
+    }
+    return list.found;
+}
+
+platform::MsgResult Form1::MsgBox(std::wstring_view text, std::wstring_view title, MsgStyle style)
+{
+    // A request from the command line is refused while a box is open, instead of changing what the box
+    // asks about; counted around the box, whose modal loop runs every handler.
+    struct Open
+    {
+        int& depth;
+        explicit Open(int& d) noexcept
+            : depth(++d)
+        {
+        }
+        ~Open() { --depth; }
+        Open(const Open&) = delete;
+        Open& operator=(const Open&) = delete;
+    } open(modalDepth_);
+    return services_.dialogs.MsgBox(text, title, style);
+}
+
+void Form1::ShowInClockFields(const scheduler::TimeOfDay& time)
+{
+    for (int i = 0; i < kSaatCount; ++i)
+    {
+        view_.SetText(Saat(i), scheduler::PadToTwoDigits(scheduler::FieldText(time[static_cast<std::size_t>(i)])));
+    }
 }
 
 void Form1::KapamayiUygula()

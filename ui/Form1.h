@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/Modulum.h"
+#include "command/CommandLine.h"
 #include "platform/IClock.h"
 #include "platform/IDialogs.h"
 #include "platform/IEventPump.h"
@@ -74,6 +75,10 @@ public:
     void Form_TaskbarCreated();
     // The computer has woken from sleep or hibernation.
     void Form_Resume();
+    // A command line to arm or cancel, given to this copy at its start or handed on by a later one.
+    command::ExitCode Form_CommandLine(const command::Request& request);
+    // A command line handed on by a later copy, as it arrived: checked before anything is done.
+    command::ExitCode Form_CopyData(std::wstring_view payload);
 
     void Saat_KeyPress(int index, wchar_t& keyAscii);
     void Saat_Change(int index);
@@ -106,6 +111,10 @@ private:
     scheduler::ClosingKind KindFromMarks() const;
     void SetFormIcon(platform::IconId icon);
     bool HideToTray();
+    void Disarm();
+    platform::MsgResult MsgBox(std::wstring_view text, std::wstring_view title, platform::MsgStyle style);
+    void ShowInClockFields(const scheduler::TimeOfDay& time);
+    platform::WindowId FirstListedWindowTitled(std::wstring_view title) const;
     void HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
     void SetTarget(const scheduler::Target& target, scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
     void UpdateAwakeRequest();
@@ -136,6 +145,11 @@ private:
     bool warningOwed_ = false;
     // What Windows is told keeps the computer awake; empty while it may sleep.
     std::wstring awakeReason_;
+    // Message boxes and the picker open now: a command line is refused meanwhile.
+    int modalDepth_ = 0;
+    // Minutes a command line gave for application mode, counted once the watched window has gone, until the
+    // user chooses the moment in the window.
+    std::optional<std::chrono::minutes> commandDelay_;
 };
 
 } // namespace dorvik

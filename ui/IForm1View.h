@@ -41,6 +41,8 @@ public:
 
     // Whether an option button is the selected one of its group.
     virtual bool Value(ControlId option) const = 0;
+    // Selects an option button and clears the others of its group, raising no click.
+    virtual void SelectOption(ControlId option) = 0;
 
     // VScroll1 counts from Max 0 at the bottom up to Min at the top, so the upper arrow raises the value.
     virtual void SetScrollMin(int min) = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/IInstance.h"
+#include "platform/IOutput.h"
 #include "platform/IPower.h"
 #include "platform/IRuntime.h"
 #include "platform/ITray.h"
@@ -20,7 +21,30 @@ class FakeInstance final : public IInstance
 public:
     bool PreviousInstance() const override { return previous; }
 
+    std::optional<int> HandToRunningCopy(std::wstring_view payload) override
+    {
+        handed.emplace_back(payload);
+        return runningCopyAnswer;
+    }
+
     bool previous = false;
+    // What the running copy answers; nothing: it does not answer.
+    std::optional<int> runningCopyAnswer = 0;
+    std::vector<std::wstring> handed;
+};
+
+struct PrintedText
+{
+    OutputStream stream;
+    std::wstring text;
+};
+
+class FakeOutput final : public IOutput
+{
+public:
+    void Print(OutputStream stream, std::wstring_view text) override { printed.push_back({stream, std::wstring(text)}); }
+
+    std::vector<PrintedText> printed;
 };
 
 // Thrown where the real program would end, so a test can see that it ended and that nothing after it ran.

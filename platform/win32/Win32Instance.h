@@ -15,6 +15,8 @@ public:
 
     bool PreviousInstance() const override { return previous_; }
 
+    std::optional<int> HandToRunningCopy(std::wstring_view payload) override;
+
 private:
     UniqueHandle mutex_;
     bool previous_ = false;

@@ -67,6 +67,11 @@ void FakeForm1View::SetEnabled(ControlId control, bool enabled)
     enabled_[control] = enabled;
 }
 
+void FakeForm1View::SelectOption(ControlId option)
+{
+    selectedOption_ = OptHizliIndex(option);
+}
+
 bool FakeForm1View::Value(ControlId option) const
 {
     return OptHizliIndex(option) == selectedOption_;

@@ -30,6 +30,7 @@ public:
     bool Enabled(ControlId control) const override;
     void SetEnabled(ControlId control, bool enabled) override;
     bool Value(ControlId option) const override;
+    void SelectOption(ControlId option) override;
     void SetScrollMin(int min) override;
     int ScrollValue() const override;
     void SetScrollValue(int value) override;

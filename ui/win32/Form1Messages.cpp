@@ -2,7 +2,11 @@
 #include "ui/win32/Form1Window.h"
 
 #include <commctrl.h>
+#include <string_view>
 #include <utility>
+
+#include "command/Payload.h"
+#include "platform/win32/CommandLineHandOver.h"
 #include <windowsx.h>
 
 namespace dorvik::win32
@@ -87,6 +91,8 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) n
         return 0;
     case WM_DPICHANGED:
         return OnDpiChanged(wParam, lParam);
+    case WM_COPYDATA:
+        return OnCopyData(lParam);
     case WM_POWERBROADCAST:
         // Both resumes may come for one wake-up; the second finds nothing left to do.
         if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND)
@@ -106,6 +112,19 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) n
         break;
     }
     return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT Form1Window::OnCopyData(LPARAM lParam)
+{
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    // Anything but a whole command line within the payload's bound is refused before it is read.
+    if (!data || data->dwData != kCommandLineCopyData || !data->lpData || data->cbData % sizeof(wchar_t) != 0 ||
+        data->cbData > command::kMaxPayloadChars * sizeof(wchar_t))
+    {
+        return static_cast<LRESULT>(command::ExitCode::UsageError);
+    }
+    const std::wstring_view payload(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t));
+    return static_cast<LRESULT>(form_->Form_CopyData(payload));
 }
 
 void Form1Window::OnCommand(WPARAM wParam, LPARAM lParam)

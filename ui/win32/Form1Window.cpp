@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <string>
 
+#include "platform/win32/CommandLineHandOver.h"
 #include "platform/win32/HandleCasts.h"
 #include "resources/UiText.h"
 #include "ui/win32/FrameContainer.h"
@@ -16,7 +17,6 @@ namespace dorvik::win32
 namespace
 {
 
-constexpr wchar_t kClassName[] = L"DorvikMainWindow";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr int kTwipsPerInch = 1440;
@@ -74,10 +74,10 @@ Form1Window::Form1Window(HINSTANCE instance, const Win32Icons& icons, MessageLoo
 
 bool Form1Window::Create()
 {
-    RegisterClassOnce(instance_, kClassName, icons_.Large(platform::IconId::Dorvik),
+    RegisterClassOnce(instance_, kMainWindowClass, icons_.Large(platform::IconId::Dorvik),
                       icons_.Small(platform::IconId::Dorvik));
     RegisterFrameClass(instance_);
-    if (!CreateWindowFor(kWindowExStyle, kClassName, std::wstring(text::kCaption).c_str(), kWindowStyle,
+    if (!CreateWindowFor(kWindowExStyle, kMainWindowClass, std::wstring(text::kCaption).c_str(), kWindowStyle,
                          nullptr, instance_))
     {
         return false;
@@ -231,6 +231,12 @@ void Form1Window::SetEnabled(ControlId control, bool enabled)
 bool Form1Window::Value(ControlId option) const
 {
     return ::SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Form1Window::SelectOption(ControlId option)
+{
+    ::CheckRadioButton(Control(ControlId::FrmKapama), static_cast<int>(OptHizli(0)),
+                       static_cast<int>(OptHizli(kOptHizliCount - 1)), static_cast<int>(option));
 }
 
 void Form1Window::SetScrollMin(int min)

@@ -38,6 +38,7 @@ public:
     bool Enabled(ControlId control) const override;
     void SetEnabled(ControlId control, bool enabled) override;
     bool Value(ControlId option) const override;
+    void SelectOption(ControlId option) override;
     void SetScrollMin(int min) override;
     int ScrollValue() const override;
     void SetScrollValue(int value) override;
@@ -70,6 +71,7 @@ private:
     void MoveFocusOutOf(HWND container);
 
     void OnCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCopyData(LPARAM lParam);
     void OnMenuCommand(MenuItem item);
     void OnScroll(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam);

@@ -77,6 +77,13 @@ ChildProcess ChildProcess::Start(const std::wstring& path, const StartOptions& o
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    if (options.standardOutput)
+    {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = options.standardOutput;
+        startup.hStdError = options.standardOutput;
+        startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    }
     PROCESS_INFORMATION info{};
     BOOL started = FALSE;
     DWORD error = ERROR_SUCCESS;
@@ -84,7 +91,8 @@ ChildProcess ChildProcess::Start(const std::wstring& path, const StartOptions& o
     for (int attempt = 0; attempt < 2 && !started; ++attempt)
     {
         started = ::CreateProcessW(
-            path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+            path.c_str(), commandLine.data(), nullptr, nullptr, options.standardOutput ? TRUE : FALSE,
+            CREATE_UNICODE_ENVIRONMENT,
             environment.empty() ? nullptr : environment.data(),
             options.workingFolder.empty() ? nullptr : options.workingFolder.c_str(), &startup, &info);
         error = started ? ERROR_SUCCESS : ::GetLastError();

@@ -22,6 +22,8 @@ struct StartOptions
     // child this way: Wine reads it from the Unix environment of the parent, so set it for the driver.
     std::vector<std::pair<std::wstring, std::wstring>> environment;
     std::wstring workingFolder;
+    // An inheritable handle that becomes the child's standard output and error (a pipe's end, say).
+    HANDLE standardOutput = nullptr;
 };
 
 class ChildProcess

@@ -1,0 +1,62 @@
+#include "command/StartUp.h"
+
+#include "command/Payload.h"
+#include "resources/UiText.h"
+
+namespace dorvik::command
+{
+
+using platform::OutputStream;
+
+std::optional<ExitCode> AnswerAtOnce(const Request& request, platform::IOutput& output)
+{
+    if (request.action == Action::ShowUsage)
+    {
+        output.Print(OutputStream::Output, UsageText());
+        return ExitCode::Done;
+    }
+    if (request.action == Action::Invalid)
+    {
+        output.Print(OutputStream::Error, request.error);
+        return ExitCode::UsageError;
+    }
+    return std::nullopt;
+}
+
+std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request, std::span<const std::wstring> arguments,
+                                                 platform::IInstance& instance, platform::IOutput& output)
+{
+    if (request.action != Action::Arm && request.action != Action::Cancel)
+    {
+        return std::nullopt;
+    }
+    if (!instance.PreviousInstance())
+    {
+        if (request.action == Action::Arm)
+        {
+            return std::nullopt;
+        }
+        output.Print(OutputStream::Error, OutcomeMessage(ExitCode::NothingToCancel, request));
+        return ExitCode::NothingToCancel;
+    }
+    const std::optional<std::wstring> payload = EncodeArguments(arguments);
+    if (!payload)
+    {
+        output.Print(OutputStream::Error, text::kCommandTooLong);
+        return ExitCode::UsageError;
+    }
+    const std::optional<int> answer = instance.HandToRunningCopy(*payload);
+    if (!answer)
+    {
+        output.Print(OutputStream::Error, text::kCommandNoAnswer);
+        return ExitCode::Busy;
+    }
+    const auto code = static_cast<ExitCode>(*answer);
+    if (const std::wstring message = OutcomeMessage(code, request); !message.empty())
+    {
+        output.Print(OutputStream::Error, message);
+    }
+    return code;
+}
+
+} // namespace dorvik::command

@@ -1,0 +1,139 @@
+// The command line as scripts use it: a fresh start that arms, a request handed to the copy already running,
+// a cancel, and the exit codes of a usage error and of a window that is not there.
+#include <windows.h>
+
+#include <chrono>
+#include <gtest/gtest.h>
+
+#include "resources/UiText.h"
+#include "support/CommandLine.h"
+#include "support/Controls.h"
+#include "support/DorvikApp.h"
+#include "support/NotificationArea.h"
+#include "support/Scheduling.h"
+#include "support/Text.h"
+#include "support/WinebootStub.h"
+
+namespace dorvik::e2e
+{
+namespace
+{
+
+bool ClosingHasBegun(const DorvikApp& app)
+{
+    return TryStatusText(app) == text::kSistemHazirlaniyor;
+}
+
+std::wstring TwoDigits(int value)
+{
+    return {static_cast<wchar_t>(L'0' + value / 10), static_cast<wchar_t>(L'0' + value % 10)};
+}
+
+// The time of day a number of seconds from now, as the clock fields show it.
+struct ClockTime
+{
+    int hour;
+    int minute;
+    int second;
+
+    std::wstring Typed() const { return TwoDigits(hour) + L":" + TwoDigits(minute) + L":" + TwoDigits(second); }
+};
+
+ClockTime SecondsFromNow(int ahead)
+{
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    const int target = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + ahead) % 86400;
+    return {target / 3600, target / 60 % 60, target % 60};
+}
+
+TEST(CommandLineWinebootStub, FreshStartWithYenidenHemenRestartsWithoutShowingTheWindow)
+{
+    ASSERT_TRUE(WinebootStubActive());
+    StartOptions options;
+    options.arguments = L"/yeniden /hemen";
+    ChildProcess process = DorvikApp::StartProcess(options);
+
+    const Window main = WaitForTopLevelWindow(kMainWindowTitle, process.Pid());
+    ASSERT_TRUE(main);
+    EXPECT_FALSE(main.IsVisible()) << "armed from the start, the window goes to the notification area";
+    EXPECT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Yellow); }));
+    ASSERT_TRUE(process.WaitForExit(Milliseconds(20'000))) << "the closing did not end the program";
+
+    // The request starts wineboot, which records it a moment later.
+    ASSERT_TRUE(WaitUntil([] { return !WinebootStubCalls().empty(); })) << "no closing was requested";
+    const auto calls = WinebootStubCalls();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_TRUE(HasSwitch(calls[0], L"--kill")) << Utf8(calls[0]);
+    EXPECT_FALSE(HasSwitch(calls[0], L"--shutdown")) << "a shutdown, not a restart: " << Utf8(calls[0]);
+}
+
+TEST(CommandLineWinebootStub, SaatHandedToTheRunningCopyArmsItAsTheWindowWouldAndItClosesOnTime)
+{
+    ASSERT_TRUE(WinebootStubActive());
+    DorvikApp app = DorvikApp::Start();
+    const ClockTime target = SecondsFromNow(12);
+
+    const CommandRun handed = RunDorvik(L"/saat " + target.Typed());
+    EXPECT_EQ(handed.exitCode, 0u) << Utf8(handed.printed);
+    EXPECT_TRUE(handed.printed.empty()) << Utf8(handed.printed);
+
+    EXPECT_TRUE(WaitUntil([&] { return !app.Main().IsVisible(); })) << "the window stayed";
+    EXPECT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Yellow); })) << "no yellow icon";
+    EXPECT_EQ(app.Control(Saat(0)).Text(), TwoDigits(target.hour));
+    EXPECT_EQ(app.Control(Saat(1)).Text(), TwoDigits(target.minute));
+    EXPECT_EQ(app.Control(Saat(2)).Text(), TwoDigits(target.second));
+    EXPECT_TRUE(IsChecked(app.Control(OptHizli(4)))) << "\"Saati Belirle\" is the moment";
+    EXPECT_TRUE(IsMarked(app, MenuItem::SaateGore));
+    EXPECT_EQ(MarkedKinds(app), std::vector<MenuItem>{MenuItem::BilgisayariKapat});
+
+    ASSERT_TRUE(WaitUntil([&] { return ClosingHasBegun(app); }, Milliseconds(20'000)));
+    const ClockTime begun = SecondsFromNow(0);
+    const int lateBy = ((begun.hour - target.hour) * 3600 + (begun.minute - target.minute) * 60 + begun.second -
+                        target.second + 86400) % 86400;
+    EXPECT_LE(lateBy, 1) << "the closing began late";
+    EXPECT_TRUE(WaitUntil([] { return WinebootStubCalls().size() == 1; }, Milliseconds(10'000)));
+    EXPECT_TRUE(HasSwitch(WinebootStubCalls().front(), L"--shutdown"));
+}
+
+TEST(CommandLine, IptalCancelsTheClosingOfTheRunningCopyAndThenFindsNothingToCancel)
+{
+    DorvikApp app = DorvikApp::Start();
+    ASSERT_EQ(RunDorvik(L"/sonra 60").exitCode, 0u);
+    ASSERT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Yellow); }));
+
+    const CommandRun cancelled = RunDorvik(L"/iptal");
+    EXPECT_EQ(cancelled.exitCode, 0u) << Utf8(cancelled.printed);
+    EXPECT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Green); })) << "the icon did not turn green";
+    EXPECT_FALSE(app.Main().IsVisible());
+
+    const CommandRun again = RunDorvik(L"-A");
+    EXPECT_EQ(again.exitCode, 2u);
+    EXPECT_NE(again.printed.find(text::kCommandNothingToCancel), std::wstring::npos) << Utf8(again.printed);
+}
+
+TEST(CommandLine, UsageErrorReturnsOneAndLeavesTheRunningCopyUntouched)
+{
+    DorvikApp app = DorvikApp::Start();
+
+    const CommandRun refused = RunDorvik(L"/saat 25:00");
+
+    EXPECT_EQ(refused.exitCode, 1u);
+    EXPECT_NE(refused.printed.find(L"'25:00'"), std::wstring::npos) << Utf8(refused.printed);
+    EXPECT_TRUE(app.Main().IsVisible());
+    EXPECT_TRUE(IsChecked(app.Control(OptHizli(0))));
+    EXPECT_FALSE(NotificationAreaShown()) << "something was armed";
+}
+
+TEST(CommandLine, ProgramWithATitleNoWindowHasReturnsThreeAndArmsNothing)
+{
+    const CommandRun refused = RunDorvik(L"/program \"Olmayan Pencere\"");
+
+    EXPECT_EQ(refused.exitCode, 3u);
+    EXPECT_NE(refused.printed.find(L"'Olmayan Pencere'"), std::wstring::npos) << Utf8(refused.printed);
+    EXPECT_FALSE(NotificationAreaShown());
+    EXPECT_TRUE(ProcessIdsByName(L"dorvik.exe").empty()) << "a copy stayed behind";
+}
+
+} // namespace
+} // namespace dorvik::e2e

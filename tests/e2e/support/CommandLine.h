@@ -1,0 +1,24 @@
+// dorvik.exe run from a script: its arguments, what it prints and the exit code it ends with.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "support/Wait.h"
+
+namespace dorvik::e2e
+{
+
+struct CommandRun
+{
+    // Nothing when the program still ran after the timeout (it was then ended).
+    std::optional<unsigned long> exitCode;
+    // Its standard output and error, which share one pipe, as text.
+    std::wstring printed;
+};
+
+// Runs dorvik.exe with arguments, as typed after the program's name, and waits for it to end.
+CommandRun RunDorvik(std::wstring_view arguments, Milliseconds timeout = kStartTimeout);
+
+} // namespace dorvik::e2e

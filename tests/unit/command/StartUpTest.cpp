@@ -1,0 +1,85 @@
+// What a new copy does with its command line before it makes a window: answer at once, hand the request to
+// the copy already running, or go on to its own window.
+#include "command/StartUp.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "command/Payload.h"
+#include "platform/fake/FakeServices.h"
+
+namespace dorvik::command
+{
+namespace
+{
+
+using platform::OutputStream;
+
+struct StartCase
+{
+    const char* name;
+    std::vector<std::wstring> arguments;
+    bool copyRunning;
+    std::optional<int> runningCopyAnswers;
+    std::optional<ExitCode> expected; // nothing: this copy goes on to its window
+    bool handedOn;
+    std::optional<OutputStream> printedTo;
+    std::wstring printed; // a fragment of what was printed
+};
+
+class StartUp : public testing::TestWithParam<StartCase>
+{
+};
+
+TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
+{
+    const StartCase& c = GetParam();
+    platform::FakeInstance instance;
+    instance.previous = c.copyRunning;
+    instance.runningCopyAnswer = c.runningCopyAnswers;
+    platform::FakeOutput output;
+    const Request request = ParseCommandLine(c.arguments);
+
+    std::optional<ExitCode> answer = AnswerAtOnce(request, output);
+    if (!answer)
+    {
+        answer = AnswerThroughRunningCopy(request, c.arguments, instance, output);
+    }
+
+    EXPECT_EQ(answer, c.expected);
+    ASSERT_EQ(instance.handed.size(), c.handedOn ? 1u : 0u);
+    if (c.handedOn)
+    {
+        EXPECT_EQ(DecodeArguments(instance.handed[0]), c.arguments) << "handed on as given";
+    }
+    ASSERT_EQ(output.printed.size(), c.printedTo ? 1u : 0u);
+    if (c.printedTo)
+    {
+        EXPECT_EQ(output.printed[0].stream, *c.printedTo);
+        EXPECT_NE(output.printed[0].text.find(c.printed), std::wstring::npos) << testing::PrintToString(output.printed[0].text);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, StartUp,
+    testing::Values(
+        StartCase{"NoArgumentsOpensTheWindow", {}, true, 0, std::nullopt, false, std::nullopt, L""},
+        StartCase{"UsageTouchesNoCopy", {L"/?"}, true, 0, ExitCode::Done, false, OutputStream::Output, L"Kullanım:"},
+        StartCase{"UsageErrorTouchesNoCopy", {L"/saat", L"25:00"}, true, 0, ExitCode::UsageError, false,
+                  OutputStream::Error, L"'25:00'"},
+        StartCase{"ArmingWithoutACopyGoesOn", {L"/r", L"/hemen"}, false, 0, std::nullopt, false, std::nullopt, L""},
+        StartCase{"CancelWithoutACopy", {L"/iptal"}, false, 0, ExitCode::NothingToCancel, false,
+                  OutputStream::Error, L"İptal edilecek"},
+        StartCase{"ArmingHandedToTheCopy", {L"/saat", L"23:30"}, true, 0, ExitCode::Done, true, std::nullopt, L""},
+        StartCase{"RunningCopyAlreadyArmed", {L"/sonra", L"60"}, true, 4, ExitCode::AlreadyArmed, true,
+                  OutputStream::Error, L"Zaten kurulu"},
+        StartCase{"RunningCopyKnowsNoSuchWindow", {L"/program", L"Hesap"}, true, 3, ExitCode::NoSuchWindow, true,
+                  OutputStream::Error, L"'Hesap'"},
+        StartCase{"RunningCopyDoesNotAnswer", {L"/iptal"}, true, std::nullopt, ExitCode::Busy, true,
+                  OutputStream::Error, L"yanıt vermedi"}),
+    [](const testing::TestParamInfo<StartCase>& param) { return std::string(param.param.name); });
+
+} // namespace
+} // namespace dorvik::command

@@ -1,0 +1,167 @@
+// A command line carried out by the main window: the state it leaves, as the same choices confirmed in the
+// window would, and the answers with which it refuses.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "command/Payload.h"
+#include "support/Form1Harness.h"
+
+namespace dorvik::test
+{
+namespace
+{
+
+using namespace std::chrono_literals;
+using command::ExitCode;
+using platform::IconId;
+
+struct Form1CommandLine : testing::Test
+{
+    Form1CommandLine()
+    {
+        h.clock.Set({2026, 12, 7, 12, 0, 0});
+        h.Start();
+    }
+
+    ExitCode Run(std::vector<std::wstring> arguments)
+    {
+        return h.form.Form_CommandLine(command::ParseCommandLine(arguments));
+    }
+
+    std::vector<std::wstring> ClockFields() const
+    {
+        return {h.view.Text(Saat(0)), h.view.Text(Saat(1)), h.view.Text(Saat(2))};
+    }
+
+    Form1Harness h;
+};
+
+struct ArmCase
+{
+    const char* name;
+    std::vector<std::wstring> arguments;
+    MenuItem kind;
+    int option;
+    std::vector<std::wstring> fields;
+    scheduler::TimeOfDay target;
+    std::optional<std::chrono::milliseconds> realTime; // a delay's length; nothing for a time of day
+};
+
+class ArmedFromTheCommandLine : public Form1CommandLine, public testing::WithParamInterface<ArmCase>
+{
+};
+
+TEST_P(ArmedFromTheCommandLine, LeavesTheStateOfTheSameChoicesConfirmedInTheWindow)
+{
+    const ArmCase& c = GetParam();
+    const auto before = h.clock.Monotonic();
+
+    EXPECT_EQ(Run(c.arguments), ExitCode::Done);
+
+    EXPECT_TRUE(h.modulum.KapamaAktif);
+    for (const MenuItem kind : {MenuItem::BilgisayariKapat, MenuItem::OturumuKapat, MenuItem::BilgisayariYenidenBaslat})
+    {
+        EXPECT_EQ(h.view.Checked(kind), kind == c.kind);
+    }
+    EXPECT_TRUE(h.view.Checked(MenuItem::SaateGore));
+    EXPECT_FALSE(h.view.Checked(MenuItem::ProgramaGore));
+    EXPECT_EQ(h.view.SelectedOption(), c.option);
+    EXPECT_EQ(ClockFields(), c.fields);
+    EXPECT_EQ(h.form.Fields().HedefZaman.time, c.target);
+    EXPECT_EQ(h.form.Fields().HedefZaman.elapsedDue,
+              c.realTime ? std::optional(before + *c.realTime) : std::nullopt);
+    EXPECT_FALSE(h.view.Shown());
+    EXPECT_EQ(h.tray.ShownIcon(), IconId::DorvikSet);
+    EXPECT_TRUE(h.dialogs.Shown().empty()) << "the command is the confirmation";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moments, ArmedFromTheCommandLine,
+    testing::Values(ArmCase{"Hemen", {L"/hemen"}, MenuItem::BilgisayariKapat, 0, {L"12", L"00", L"00"},
+                            {12, 0, 3}, 3s},
+                    ArmCase{"SaatTomorrow", {L"/r", L"/saat", L"7:05"}, MenuItem::BilgisayariYenidenBaslat, 4,
+                            {L"07", L"05", L"00"}, {7, 5, 0}, std::nullopt},
+                    ArmCase{"Sonra", {L"/oturum", L"/sonra", L"90"}, MenuItem::OturumuKapat, 4,
+                            {L"13", L"30", L"00"}, {13, 30, 0}, 90min}),
+    [](const testing::TestParamInfo<ArmCase>& param) { return std::string(param.param.name); });
+
+TEST_F(Form1CommandLine, ProgramCountsTheMinutesFromTheWatchedWindowsEnd)
+{
+    const platform::WindowId watched = h.windows.Add({.title = L"Derleyici"});
+
+    EXPECT_EQ(Run({L"/program", L"Derleyici", L"/sonra", L"10"}), ExitCode::Done);
+
+    EXPECT_TRUE(h.view.Checked(MenuItem::ProgramaGore));
+    EXPECT_FALSE(h.view.Checked(MenuItem::SaateGore));
+    EXPECT_EQ(h.modulum.SecilenProgramId, watched);
+    EXPECT_TRUE(h.view.Enabled(ControlId::BtnDorvik));
+    EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
+
+    h.clock.Advance(1h);
+    h.windows.Destroy(watched);
+    h.form.Timer1_Tick();
+    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{13, 10, 0}));
+    EXPECT_EQ(ClockFields(), (std::vector<std::wstring>{L"13", L"10", L"00"}));
+}
+
+TEST_F(Form1CommandLine, RefusesWithoutChangingAnything)
+{
+    // A window that only the program itself shows under that title is never one to watch.
+    EXPECT_EQ(Run({L"/program", L"Olmayan"}), ExitCode::NoSuchWindow);
+    EXPECT_EQ(Run({L"/program", L"Dorvik! V1.0"}), ExitCode::NoSuchWindow);
+    EXPECT_EQ(Run({L"/iptal"}), ExitCode::NothingToCancel);
+    EXPECT_FALSE(h.modulum.KapamaAktif);
+    EXPECT_TRUE(h.view.Shown());
+
+    ExitCode duringTheQuestion = ExitCode::Done;
+    h.dialogs.WhileOpen([&](const platform::ShownMessage&) { duringTheQuestion = Run({L"/hemen"}); });
+    h.view.UserSelectOption(2);
+    h.form.BtnDorvik_Click();
+    EXPECT_EQ(duringTheQuestion, ExitCode::Busy);
+    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{13, 0, 0})) << "the question's own arming";
+
+    EXPECT_EQ(Run({L"/r", L"/hemen"}), ExitCode::AlreadyArmed);
+    EXPECT_TRUE(h.view.Checked(MenuItem::BilgisayariKapat));
+    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{13, 0, 0}));
+}
+
+TEST_F(Form1CommandLine, IptalLeavesTheProgramAsTheWindowsOwnCancelDoes)
+{
+    Run({L"/sonra", L"60"});
+
+    EXPECT_EQ(Run({L"/a"}), ExitCode::Done);
+
+    EXPECT_FALSE(h.modulum.KapamaAktif);
+    EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
+    EXPECT_EQ(h.tray.ShownIcon(), IconId::Dorvik) << "green, still in the notification area";
+    EXPECT_FALSE(h.power.AwakeReason());
+    EXPECT_TRUE(h.dialogs.Shown().empty());
+}
+
+TEST_F(Form1CommandLine, ClosingUnderWayRefusesEvenACancel)
+{
+    Run({L"/hemen"});
+    std::vector<ExitCode> answers;
+    h.events.Schedule(1s, [&] {
+        answers.push_back(Run({L"/iptal"}));
+        answers.push_back(Run({L"/sonra", L"5"}));
+    });
+    h.clock.Advance(3s);
+    EXPECT_THROW(h.form.Timer1_Tick(), platform::ProgramEnded);
+    EXPECT_EQ(answers, (std::vector<ExitCode>{ExitCode::Busy, ExitCode::Busy}));
+}
+
+TEST_F(Form1CommandLine, HandedOnPayloadIsCheckedAsACommandLine)
+{
+    EXPECT_EQ(h.form.Form_CopyData(L"garbage"), ExitCode::UsageError);
+    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/?"})), ExitCode::UsageError);
+    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/saat", L"25:00"})),
+              ExitCode::UsageError);
+    EXPECT_FALSE(h.modulum.KapamaAktif);
+    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/hemen"})), ExitCode::Done);
+    EXPECT_TRUE(h.modulum.KapamaAktif);
+}
+
+} // namespace
+} // namespace dorvik::test

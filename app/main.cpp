@@ -100,7 +100,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     if (request.action == command::Action::Arm)
     {
         // Armed from the start, the window goes straight to the notification area, as after "Evet".
-        if (const command::ExitCode answer = form.Form_CommandLine(request); answer != command::ExitCode::Done)
+        if (const command::ExitCode answer = form.Form_CommandLine(request);
+            answer != command::ExitCode::Done)
         {
             output.Print(platform::OutputStream::Error, command::OutcomeMessage(answer, request));
             return static_cast<int>(answer);

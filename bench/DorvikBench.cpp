@@ -450,8 +450,8 @@ void MeasureClosingWait(std::vector<Row>& rows)
     PumpMessagesFor(kMeasured);
     const ProcessorFigures dorvik{LinuxProcessorMilliseconds(own) - ownBefore,
                                   LinuxProcessorMilliseconds(server) - serverBefore};
-    rows.push_back({"Processor time in the first 4.5 s of the closing wait (ms)", Figures(dorvik), Figures(bare),
-                    Ratio(dorvik.own + dorvik.server, bare.own + bare.server)});
+    rows.push_back({"Processor time in the first 4.5 s of the closing wait (ms)", Figures(dorvik),
+                    Figures(bare), Ratio(dorvik.own + dorvik.server, bare.own + bare.server)});
     app.Process().WaitForExit(seconds(20));
 }
 

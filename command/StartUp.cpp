@@ -23,7 +23,8 @@ std::optional<ExitCode> AnswerAtOnce(const Request& request, platform::IOutput& 
     return std::nullopt;
 }
 
-std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request, std::span<const std::wstring> arguments,
+std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
+                                                 std::span<const std::wstring> arguments,
                                                  platform::IInstance& instance, platform::IOutput& output)
 {
     if (request.action != Action::Arm && request.action != Action::Cancel)

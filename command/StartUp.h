@@ -20,7 +20,8 @@ std::optional<ExitCode> AnswerAtOnce(const Request& request, platform::IOutput& 
 // no copy running there is nothing to cancel, while arming goes on in this copy. Nothing when this copy goes
 // on to open its window: for an arming, which it then carries out itself, or without arguments, when a
 // copy already running is reported by the window's start-up as always.
-std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request, std::span<const std::wstring> arguments,
+std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
+                                                 std::span<const std::wstring> arguments,
                                                  platform::IInstance& instance, platform::IOutput& output);
 
 } // namespace dorvik::command

@@ -59,7 +59,8 @@ inline constexpr auto kKindChangedOturumuKapat =
 inline constexpr auto kClosingFailed = L"Kapama işlemi gerçekleştirilemedi!"sv;
 // The notification a minute before the closing begins, by kind, and how to stop it.
 inline constexpr auto kWarningBilgisayariKapat = L"Bilgisayar bir dakika sonra kapatılacak."sv;
-inline constexpr auto kWarningBilgisayariYenidenBaslat = L"Bilgisayar bir dakika sonra yeniden başlatılacak."sv;
+inline constexpr auto kWarningBilgisayariYenidenBaslat =
+    L"Bilgisayar bir dakika sonra yeniden başlatılacak."sv;
 inline constexpr auto kWarningOturumuKapat = L"Oturum bir dakika sonra kapatılacak."sv;
 inline constexpr auto kWarningHowToCancel = L"Vazgeçmek için buraya tıklayın."sv;
 

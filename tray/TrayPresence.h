@@ -1,4 +1,5 @@
-// Whether the program's icon is in the notification area, and adding it patiently while the shell is not ready.
+// Whether the program's icon is in the notification area, and adding it patiently while the shell is not
+// ready.
 #pragma once
 
 #include "platform/IClock.h"

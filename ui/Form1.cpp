@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "command/Payload.h"
 #include "power/ClosingSequence.h"
 #include "resources/UiText.h"
 #include "scheduler/ClockField.h"
@@ -27,34 +26,8 @@ using scheduler::ClosingKind;
 namespace
 {
 
-using namespace std::chrono_literals;
-
 constexpr int kStatusPanelTwips = 1950;
 constexpr int kSaatiBelirle = static_cast<int>(scheduler::QuickChoice::SaatiBelirle);
-// How long before the closing the warning comes, and how far a target missed in sleep is put off.
-constexpr std::chrono::seconds kWarningAhead = 60s;
-// More than the two clocks drift apart between two ticks: the computer slept in between.
-constexpr std::chrono::milliseconds kSleepNoticed = 2s;
-
-constexpr std::pair<MenuItem, ClosingKind> kKindItems[] = {
-    {MenuItem::BilgisayariKapat, ClosingKind::Shutdown},
-    {MenuItem::OturumuKapat, ClosingKind::LogOff},
-    {MenuItem::BilgisayariYenidenBaslat, ClosingKind::Restart},
-};
-
-std::wstring_view WarningFor(ClosingKind kind)
-{
-    switch (kind)
-    {
-    case ClosingKind::Restart:
-        return text::kWarningBilgisayariYenidenBaslat;
-    case ClosingKind::LogOff:
-        return text::kWarningOturumuKapat;
-    case ClosingKind::Shutdown:
-        break;
-    }
-    return text::kWarningBilgisayariKapat;
-}
 
 } // namespace
 
@@ -462,97 +435,6 @@ void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed e
     SetTarget(target, now, elapsed);
 }
 
-void Form1::SetTarget(const scheduler::Target& target, scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
-{
-    fields_.HedefZaman = target;
-    // No warning for a target less than a minute away when it is set: "Hemen!" never shows one.
-    warningOwed_ = scheduler::TimeLeft(target, now, elapsed) >= kWarningAhead;
-    UpdateAwakeRequest();
-}
-
-void Form1::UpdateAwakeRequest()
-{
-    std::wstring reason;
-    if (modulum_.KapamaAktif && fields_.ZamanHesaplanacak)
-    {
-        reason = text::kAwakeWatching;
-    }
-    else if (modulum_.KapamaAktif)
-    {
-        reason = std::wstring(text::kAwakeAtBefore) + scheduler::TimeOfDayText(fields_.HedefZaman.time) +
-                 std::wstring(text::kAwakeAtAfter);
-    }
-    if (reason == awakeReason_)
-    {
-        return;
-    }
-    // Windows may take no note of it; the closing stays armed all the same.
-    if (reason.empty())
-    {
-        services_.power.AllowSleep();
-    }
-    else
-    {
-        services_.power.KeepSystemAwake(reason);
-    }
-    awakeReason_ = reason;
-}
-
-bool Form1::NoteReadings(scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
-{
-    const scheduler::Elapsed awake = services_.clock.Awake();
-    bool slept = false;
-    if (lastReadings_)
-    {
-        if (modulum_.KapamaAktif && !fields_.ZamanHesaplanacak)
-        {
-            fields_.HedefZaman = scheduler::AfterWallClockWentBack(fields_.HedefZaman, lastReadings_->wall, now);
-        }
-        // The elapsed time runs on while the computer sleeps; the awake time stands still.
-        slept = (elapsed - lastReadings_->elapsed) - (awake - lastReadings_->awake) >= kSleepNoticed;
-    }
-    lastReadings_ = Readings{now, elapsed, awake};
-    return slept;
-}
-
-void Form1::PutOffAfterSleep(scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
-{
-    SetTarget(scheduler::TargetAfter(now, elapsed, kWarningAhead), now, elapsed);
-    WarnIfDue(now, elapsed);
-}
-
-void Form1::WarnIfDue(scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
-{
-    // Only from the notification area: whoever has the window open sees the closing coming.
-    if (!warningOwed_ || !tray_.IconPresent() || view_.Shown() ||
-        scheduler::TimeLeft(fields_.HedefZaman, now, elapsed) > kWarningAhead)
-    {
-        return;
-    }
-    warningOwed_ = false;
-    std::wstring message(WarningFor(KindFromMarks()));
-    message += L'\n';
-    message += text::kWarningHowToCancel;
-    tray_.ShowBalloon(modulum_.TepsiKaydi, view_.Caption(), message);
-}
-
-void Form1::Form_Resume()
-{
-    if (closingUnderWay_)
-    {
-        return;
-    }
-    platform::LocalDateTime reading;
-    const scheduler::LocalSeconds now = Now(reading);
-    const scheduler::Elapsed elapsed = services_.clock.Monotonic();
-    NoteReadings(now, elapsed);
-    if (modulum_.KapamaAktif && !fields_.ZamanHesaplanacak &&
-        scheduler::TargetReached(fields_.HedefZaman, now, elapsed))
-    {
-        PutOffAfterSleep(now, elapsed);
-    }
-}
-
 void Form1::Timer1_Tick()
 {
     // A tick already queued, or posted by another program, during the closing's wait must not start the
@@ -658,142 +540,6 @@ void Form1::ProgramHakkinda_Click()
     MsgBox(HelpText(), view_.Caption(), MsgStyle::Information);
 }
 
-command::ExitCode Form1::Form_CopyData(std::wstring_view payload)
-{
-    // Checked as a command line of this program's own, whoever sent it: nothing but arming and cancelling.
-    const std::optional<std::vector<std::wstring>> arguments = command::DecodeArguments(payload);
-    if (!arguments)
-    {
-        return command::ExitCode::UsageError;
-    }
-    const command::Request request = command::ParseCommandLine(*arguments);
-    if (request.action != command::Action::Arm && request.action != command::Action::Cancel)
-    {
-        return command::ExitCode::UsageError;
-    }
-    return Form_CommandLine(request);
-}
-
-command::ExitCode Form1::Form_CommandLine(const command::Request& request)
-{
-    using command::ExitCode;
-    if (closingUnderWay_ || modalDepth_ > 0)
-    {
-        return ExitCode::Busy;
-    }
-    if (request.action == command::Action::Cancel)
-    {
-        if (!modulum_.KapamaAktif)
-        {
-            return ExitCode::NothingToCancel;
-        }
-        // As the window's own cancel leaves the program, without its message: nobody may be there to read it.
-        SetFormIcon(IconId::Dorvik);
-        if (tray_.IconPresent())
-        {
-            tray_.Notify(TrayMessage::Modify, modulum_.TepsiKaydi);
-        }
-        Disarm();
-        return ExitCode::Done;
-    }
-    if (request.action != command::Action::Arm)
-    {
-        return ExitCode::UsageError;
-    }
-    // Like the system's own shutdown command with a second schedule: the first must be cancelled first.
-    if (modulum_.KapamaAktif)
-    {
-        return ExitCode::AlreadyArmed;
-    }
-    const command::ArmRequest& arm = request.arm;
-    const platform::WindowId watched = arm.program ? FirstListedWindowTitled(*arm.program) : platform::WindowId::None;
-    if (arm.program && platform::IsNone(watched))
-    {
-        return ExitCode::NoSuchWindow;
-    }
-
-    // The state that the same choices made in the window and confirmed with "Evet" leave.
-    for (const auto& [item, kind] : kKindItems)
-    {
-        view_.SetChecked(item, kind == arm.kind);
-    }
-    view_.SetChecked(MenuItem::SaateGore, !arm.program);
-    view_.SetChecked(MenuItem::ProgramaGore, arm.program.has_value());
-    if (arm.program)
-    {
-        modulum_.SecilenProgramId = watched;
-    }
-    view_.SetEnabled(ControlId::BtnDorvik, true);
-    Command2_Click();
-    view_.SelectOption(OptHizli(arm.moment == command::MomentKind::Hemen ? 0 : kSaatiBelirle));
-    if (arm.moment == command::MomentKind::Saat)
-    {
-        ShowInClockFields(arm.time);
-    }
-    commandDelay_.reset();
-    if (arm.moment == command::MomentKind::Sonra)
-    {
-        commandDelay_ = arm.delay;
-    }
-
-    fields_.ZamanHesaplanacak = true;
-    if (!arm.program)
-    {
-        platform::LocalDateTime reading;
-        HedefZamaniHesapla(Now(reading), services_.clock.Monotonic());
-        fields_.ZamanHesaplanacak = false;
-        commandDelay_.reset();
-    }
-    modulum_.KapamaAktif = true;
-    UpdateAwakeRequest();
-    SetFormIcon(IconId::DorvikSet);
-    HideToTray();
-    return ExitCode::Done;
-}
-
-platform::WindowId Form1::FirstListedWindowTitled(std::wstring_view title) const
-{
-    // The picker's own list, read entry by entry: the first window it would offer under this title.
-    class FirstTitled final : public winlib::IListControl
-    {
-    public:
-        explicit FirstTitled(std::wstring_view title) noexcept
-            : title_(title)
-        {
-        }
-
-        void Clear() override {}
-
-        void AddItem(std::wstring_view text) override
-        {
-            lastMatches_ = text == title_;
-            ++count_;
-        }
-
-        int NewIndex() const override { return count_ - 1; }
-
-        void SetItemData(int /*index*/, std::uintptr_t data) override
-        {
-            if (lastMatches_ && platform::IsNone(found))
-            {
-                found = static_cast<platform::WindowId>(data);
-            }
-        }
-
-        platform::WindowId found = platform::WindowId::None;
-
-    private:
-        std::wstring_view title_;
-        bool lastMatches_ = false;
-        int count_ = 0;
-    } list(title);
-    if (modulum_.Pencereler)
-    {
-        modulum_.Pencereler->FillWndListBox(list, true);
-    }
-    return list.found;
-}
-
 platform::MsgResult Form1::MsgBox(std::wstring_view text, std::wstring_view title, MsgStyle style)
 {
     // A request from the command line is refused while a box is open, instead of changing what the box
@@ -801,23 +547,19 @@ platform::MsgResult Form1::MsgBox(std::wstring_view text, std::wstring_view titl
     struct Open
     {
         int& depth;
+
         explicit Open(int& d) noexcept
             : depth(++d)
         {
         }
+
         ~Open() { --depth; }
+
         Open(const Open&) = delete;
         Open& operator=(const Open&) = delete;
     } open(modalDepth_);
-    return services_.dialogs.MsgBox(text, title, style);
-}
 
-void Form1::ShowInClockFields(const scheduler::TimeOfDay& time)
-{
-    for (int i = 0; i < kSaatCount; ++i)
-    {
-        view_.SetText(Saat(i), scheduler::PadToTwoDigits(scheduler::FieldText(time[static_cast<std::size_t>(i)])));
-    }
+    return services_.dialogs.MsgBox(text, title, style);
 }
 
 void Form1::KapamayiUygula()

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "ui/Modulum.h"
 #include "command/CommandLine.h"
 #include "platform/IClock.h"
 #include "platform/IDialogs.h"
@@ -21,6 +20,7 @@
 #include "tray/TrayPresence.h"
 #include "ui/IForm1View.h"
 #include "ui/IPickerHost.h"
+#include "ui/Modulum.h"
 
 namespace dorvik
 {
@@ -131,6 +131,7 @@ private:
     Modulum& modulum_;
     Form1Services services_;
     tray::TrayPresence tray_;
+
     struct Readings
     {
         scheduler::LocalSeconds wall;

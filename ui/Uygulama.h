@@ -1,9 +1,9 @@
 // The application picker's handlers: list the desktop's application windows and let the user choose one.
 #pragma once
 
-#include "ui/Modulum.h"
 #include "ui/IForm1View.h"
 #include "ui/IUygulamaView.h"
+#include "ui/Modulum.h"
 
 namespace dorvik
 {

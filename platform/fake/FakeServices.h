@@ -42,7 +42,10 @@ struct PrintedText
 class FakeOutput final : public IOutput
 {
 public:
-    void Print(OutputStream stream, std::wstring_view text) override { printed.push_back({stream, std::wstring(text)}); }
+    void Print(OutputStream stream, std::wstring_view text) override
+    {
+        printed.push_back({stream, std::wstring(text)});
+    }
 
     std::vector<PrintedText> printed;
 };

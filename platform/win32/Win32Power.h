@@ -13,6 +13,7 @@ public:
     Win32Power() = default;
     Win32Power(const Win32Power&) = delete;
     Win32Power& operator=(const Win32Power&) = delete;
+
     ~Win32Power() override { AllowSleep(); }
 
     platform::PowerOutcome EnableShutdownPrivilege() override;

@@ -61,7 +61,8 @@ bool Win32Tray::Notify(platform::TrayMessage message, const platform::NotifyIcon
     return accepted;
 }
 
-bool Win32Tray::ShowBalloon(const platform::NotifyIconData& data, std::wstring_view title, std::wstring_view text)
+bool Win32Tray::ShowBalloon(const platform::NotifyIconData& data, std::wstring_view title,
+                            std::wstring_view text)
 {
     NOTIFYICONDATAW record = RecordOf(data, icons_);
     record.uFlags |= NIF_INFO;

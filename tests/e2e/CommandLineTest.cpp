@@ -1,12 +1,13 @@
 // The command line as scripts use it: a fresh start that arms, a request handed to the copy already running,
 // a cancel, and the exit codes of a usage error and of a window that is not there.
+#include "support/CommandLine.h"
+
 #include <windows.h>
 
 #include <chrono>
 #include <gtest/gtest.h>
 
 #include "resources/UiText.h"
-#include "support/CommandLine.h"
 #include "support/Controls.h"
 #include "support/DorvikApp.h"
 #include "support/NotificationArea.h"
@@ -36,7 +37,10 @@ struct ClockTime
     int minute;
     int second;
 
-    std::wstring Typed() const { return TwoDigits(hour) + L":" + TwoDigits(minute) + L":" + TwoDigits(second); }
+    std::wstring Typed() const
+    {
+        return TwoDigits(hour) + L":" + TwoDigits(minute) + L":" + TwoDigits(second);
+    }
 };
 
 ClockTime SecondsFromNow(int ahead)
@@ -89,8 +93,9 @@ TEST(CommandLineWinebootStub, SaatHandedToTheRunningCopyArmsItAsTheWindowWouldAn
 
     ASSERT_TRUE(WaitUntil([&] { return ClosingHasBegun(app); }, Milliseconds(20'000)));
     const ClockTime begun = SecondsFromNow(0);
-    const int lateBy = ((begun.hour - target.hour) * 3600 + (begun.minute - target.minute) * 60 + begun.second -
-                        target.second + 86400) % 86400;
+    const int lateBy = ((begun.hour - target.hour) * 3600 + (begun.minute - target.minute) * 60 +
+                        begun.second - target.second + 86400) %
+                       86400;
     EXPECT_LE(lateBy, 1) << "the closing began late";
     EXPECT_TRUE(WaitUntil([] { return WinebootStubCalls().size() == 1; }, Milliseconds(10'000)));
     EXPECT_TRUE(HasSwitch(WinebootStubCalls().front(), L"--shutdown"));

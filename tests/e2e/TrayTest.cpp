@@ -204,7 +204,8 @@ TEST(Tray, KeysAfterTheTrayMenuCannotChangeTheHiddenWindowsChoices)
     SendTrayCallback(app.Main(), WM_RBUTTONUP);
     ASSERT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).size() == 1; })) << "no menu opened";
     PressKey(FocusedWindow(app.Main()), VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).empty(); })) << "Esc left the menu open";
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).empty(); }))
+        << "Esc left the menu open";
 
     const Window focus = FocusedWindow(app.Main());
     EXPECT_TRUE(!focus || focus == app.Main()) << "the focus is on a control of the hidden window";

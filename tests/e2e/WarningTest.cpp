@@ -39,7 +39,8 @@ TEST(WarningWinebootStub, BalloonAMinuteAheadBringsTheWindowBackStillArmed)
     EXPECT_EQ(balloon->text, L"Bilgisayar bir dakika sonra kapatılacak.\nVazgeçmek için buraya tıklayın.");
 
     SendTrayCallback(app.Main(), NIN_BALLOONUSERCLICK);
-    ASSERT_TRUE(WaitUntil([&] { return app.Main().IsVisible(); })) << "the click did not bring the window back";
+    ASSERT_TRUE(WaitUntil([&] { return app.Main().IsVisible(); }))
+        << "the click did not bring the window back";
     EXPECT_TRUE(WaitUntil([] { return !NotificationAreaShown(); })) << "the icon stayed, as after no restore";
     EXPECT_TRUE(TitleBarShows(app.Main(), ProgramIcon::Yellow)) << "the closing is no longer armed";
 

@@ -3,7 +3,6 @@
 
 #include <functional>
 
-#include "ui/Modulum.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeDialogs.h"
 #include "platform/fake/FakeEventPump.h"
@@ -13,6 +12,7 @@
 #include "support/FakeUygulamaView.h"
 #include "ui/Form1.h"
 #include "ui/IPickerHost.h"
+#include "ui/Modulum.h"
 
 namespace dorvik::test
 {

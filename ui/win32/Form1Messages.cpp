@@ -1,13 +1,12 @@
 // The main window's message dispatch: each message it handles becomes one call of a Form1 handler.
-#include "ui/win32/Form1Window.h"
-
 #include <commctrl.h>
 #include <string_view>
 #include <utility>
+#include <windowsx.h>
 
 #include "command/Payload.h"
 #include "platform/win32/CommandLineHandOver.h"
-#include <windowsx.h>
+#include "ui/win32/Form1Window.h"
 
 namespace dorvik::win32
 {
@@ -118,12 +117,13 @@ LRESULT Form1Window::OnCopyData(LPARAM lParam)
 {
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     // Anything but a whole command line within the payload's bound is refused before it is read.
-    if (!data || data->dwData != kCommandLineCopyData || !data->lpData || data->cbData % sizeof(wchar_t) != 0 ||
-        data->cbData > command::kMaxPayloadChars * sizeof(wchar_t))
+    if (!data || data->dwData != kCommandLineCopyData || !data->lpData ||
+        data->cbData % sizeof(wchar_t) != 0 || data->cbData > command::kMaxPayloadChars * sizeof(wchar_t))
     {
         return static_cast<LRESULT>(command::ExitCode::UsageError);
     }
-    const std::wstring_view payload(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t));
+    const std::wstring_view payload(static_cast<const wchar_t*>(data->lpData),
+                                    data->cbData / sizeof(wchar_t));
     return static_cast<LRESULT>(form_->Form_CopyData(payload));
 }
 

@@ -34,8 +34,10 @@ constexpr std::array kControls = {
     ControlSpec{ControlId::Command2, ControlId::SaatSec, Button, text::kCommand2, 120, 690, 1980, 300},
     ControlSpec{ControlId::VScroll1, ControlId::SaatSec, ScrollBar, {}, 1680, 240, 175, 375},
     ControlSpec{ControlId::Frame1, ControlId::SaatSec, Frame, {}, 360, 175, 1325, 450},
-    ControlSpec{ControlId::Saat1, ControlId::Frame1, Edit, text::kSaatInitialMinuteSecond, 480, 120, 325, 285},
-    ControlSpec{ControlId::Saat2, ControlId::Frame1, Edit, text::kSaatInitialMinuteSecond, 960, 120, 325, 285},
+    ControlSpec{ControlId::Saat1, ControlId::Frame1, Edit, text::kSaatInitialMinuteSecond, 480, 120, 325,
+                285},
+    ControlSpec{ControlId::Saat2, ControlId::Frame1, Edit, text::kSaatInitialMinuteSecond, 960, 120, 325,
+                285},
     ControlSpec{ControlId::Saat0, ControlId::Frame1, Edit, text::kSaatInitialHour, 25, 120, 325, 285},
     ControlSpec{ControlId::Label1, ControlId::Frame1, Label, text::kColon, 385, 135, 45, 195},
     ControlSpec{ControlId::Label2, ControlId::Frame1, Label, text::kColon, 855, 135, 45, 195},
@@ -104,7 +106,8 @@ void Form1Window::CreateControls()
     {
         const HWND field = Control(Saat(i));
         ::SendMessageW(field, EM_SETLIMITTEXT, 2, 0);
-        ::SetWindowSubclass(field, &ClockFieldProc, static_cast<UINT_PTR>(i), reinterpret_cast<DWORD_PTR>(this));
+        ::SetWindowSubclass(field, &ClockFieldProc, static_cast<UINT_PTR>(i),
+                            reinterpret_cast<DWORD_PTR>(this));
     }
     for (int i = 0; i < kOptHizliCount; ++i)
     {

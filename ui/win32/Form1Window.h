@@ -64,6 +64,7 @@ public:
 
 private:
     HWND Control(ControlId id) const noexcept { return layout_->Control(id); }
+
     void CreateControls();
     void ApplyDpi(int dpi);
     void ApplyStatusPanel();

@@ -16,7 +16,9 @@ public:
 
     // The largest value, at the top; the value is brought within it.
     void SetMin(int min);
+
     int Value() const noexcept { return value_; }
+
     void SetValue(int value);
 
     // Applies the scroll request of a WM_VSCROLL; true when it changed the value.

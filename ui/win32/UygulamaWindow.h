@@ -43,7 +43,9 @@ private:
     void SetItemData(int index, std::uintptr_t data) override;
 
     HWND Control(ControlId id) const noexcept { return layout_->Control(id); }
+
     HWND List() const noexcept { return Control(ControlId::ComboUygulama); }
+
     void OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 

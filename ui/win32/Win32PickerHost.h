@@ -3,9 +3,9 @@
 
 #include "platform/win32/Win32.h"
 
-#include "ui/Modulum.h"
 #include "ui/IForm1View.h"
 #include "ui/IPickerHost.h"
+#include "ui/Modulum.h"
 #include "ui/win32/MessageLoop.h"
 
 namespace dorvik::win32

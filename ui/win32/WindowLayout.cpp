@@ -206,11 +206,11 @@ void ControlLayout::Create(std::span<const ControlSpec> table)
         else
         {
             const DWORD exStyle = spec.kind == ControlKind::Edit ? WS_EX_CLIENTEDGE : 0u;
-            control = ::CreateWindowExW(exStyle, ClassOf(spec.kind), text.c_str(),
-                                        StyleOf(spec, spec.kind == ControlKind::Option &&
-                                                          previous != ControlKind::Option),
-                                        place.left, place.top, place.right - place.left,
-                                        place.bottom - place.top, parent, AsMenuId(spec.id), instance_, nullptr);
+            control = ::CreateWindowExW(
+                exStyle, ClassOf(spec.kind), text.c_str(),
+                StyleOf(spec, spec.kind == ControlKind::Option && previous != ControlKind::Option),
+                place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+                AsMenuId(spec.id), instance_, nullptr);
         }
         controls_.emplace_back(spec.id, control);
         FitToFont(spec.kind, control, font_.get());

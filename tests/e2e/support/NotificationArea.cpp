@@ -218,7 +218,8 @@ std::optional<std::wstring> AskedTitle(const Window& tip)
     TTGETTITLE request{};
     request.dwSize = sizeof(request);
     request.cch = kTitleChars;
-    request.pszTitle = reinterpret_cast<WCHAR*>(static_cast<std::byte*>(memory.Address()) + sizeof(TTGETTITLE));
+    request.pszTitle =
+        reinterpret_cast<WCHAR*>(static_cast<std::byte*>(memory.Address()) + sizeof(TTGETTITLE));
     memory.Write(&request, sizeof(request));
     if (!tip.TrySend(TTM_GETTITLE, 0, memory.AsLParam()))
     {

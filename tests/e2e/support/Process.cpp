@@ -92,8 +92,7 @@ ChildProcess ChildProcess::Start(const std::wstring& path, const StartOptions& o
     {
         started = ::CreateProcessW(
             path.c_str(), commandLine.data(), nullptr, nullptr, options.standardOutput ? TRUE : FALSE,
-            CREATE_UNICODE_ENVIRONMENT,
-            environment.empty() ? nullptr : environment.data(),
+            CREATE_UNICODE_ENVIRONMENT, environment.empty() ? nullptr : environment.data(),
             options.workingFolder.empty() ? nullptr : options.workingFolder.c_str(), &startup, &info);
         error = started ? ERROR_SUCCESS : ::GetLastError();
         if (error != ERROR_INTERNAL_ERROR)

@@ -58,7 +58,8 @@ TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
     if (c.printedTo)
     {
         EXPECT_EQ(output.printed[0].stream, *c.printedTo);
-        EXPECT_NE(output.printed[0].text.find(c.printed), std::wstring::npos) << testing::PrintToString(output.printed[0].text);
+        EXPECT_NE(output.printed[0].text.find(c.printed), std::wstring::npos)
+            << testing::PrintToString(output.printed[0].text);
     }
 }
 
@@ -66,19 +67,58 @@ INSTANTIATE_TEST_SUITE_P(
     Requests, StartUp,
     testing::Values(
         StartCase{"NoArgumentsOpensTheWindow", {}, true, 0, std::nullopt, false, std::nullopt, L""},
-        StartCase{"UsageTouchesNoCopy", {L"/?"}, true, 0, ExitCode::Done, false, OutputStream::Output, L"Kullanım:"},
-        StartCase{"UsageErrorTouchesNoCopy", {L"/saat", L"25:00"}, true, 0, ExitCode::UsageError, false,
-                  OutputStream::Error, L"'25:00'"},
-        StartCase{"ArmingWithoutACopyGoesOn", {L"/r", L"/hemen"}, false, 0, std::nullopt, false, std::nullopt, L""},
-        StartCase{"CancelWithoutACopy", {L"/iptal"}, false, 0, ExitCode::NothingToCancel, false,
-                  OutputStream::Error, L"İptal edilecek"},
-        StartCase{"ArmingHandedToTheCopy", {L"/saat", L"23:30"}, true, 0, ExitCode::Done, true, std::nullopt, L""},
-        StartCase{"RunningCopyAlreadyArmed", {L"/sonra", L"60"}, true, 4, ExitCode::AlreadyArmed, true,
-                  OutputStream::Error, L"Zaten kurulu"},
-        StartCase{"RunningCopyKnowsNoSuchWindow", {L"/program", L"Hesap"}, true, 3, ExitCode::NoSuchWindow, true,
-                  OutputStream::Error, L"'Hesap'"},
-        StartCase{"RunningCopyDoesNotAnswer", {L"/iptal"}, true, std::nullopt, ExitCode::Busy, true,
-                  OutputStream::Error, L"yanıt vermedi"}),
+        StartCase{"UsageTouchesNoCopy",
+                  {L"/?"},
+                  true,
+                  0,
+                  ExitCode::Done,
+                  false,
+                  OutputStream::Output,
+                  L"Kullanım:"},
+        StartCase{"UsageErrorTouchesNoCopy",
+                  {L"/saat", L"25:00"},
+                  true,
+                  0,
+                  ExitCode::UsageError,
+                  false,
+                  OutputStream::Error,
+                  L"'25:00'"},
+        StartCase{
+            "ArmingWithoutACopyGoesOn", {L"/r", L"/hemen"}, false, 0, std::nullopt, false, std::nullopt, L""},
+        StartCase{"CancelWithoutACopy",
+                  {L"/iptal"},
+                  false,
+                  0,
+                  ExitCode::NothingToCancel,
+                  false,
+                  OutputStream::Error,
+                  L"İptal edilecek"},
+        StartCase{
+            "ArmingHandedToTheCopy", {L"/saat", L"23:30"}, true, 0, ExitCode::Done, true, std::nullopt, L""},
+        StartCase{"RunningCopyAlreadyArmed",
+                  {L"/sonra", L"60"},
+                  true,
+                  4,
+                  ExitCode::AlreadyArmed,
+                  true,
+                  OutputStream::Error,
+                  L"Zaten kurulu"},
+        StartCase{"RunningCopyKnowsNoSuchWindow",
+                  {L"/program", L"Hesap"},
+                  true,
+                  3,
+                  ExitCode::NoSuchWindow,
+                  true,
+                  OutputStream::Error,
+                  L"'Hesap'"},
+        StartCase{"RunningCopyDoesNotAnswer",
+                  {L"/iptal"},
+                  true,
+                  std::nullopt,
+                  ExitCode::Busy,
+                  true,
+                  OutputStream::Error,
+                  L"yanıt vermedi"}),
     [](const testing::TestParamInfo<StartCase>& param) { return std::string(param.param.name); });
 
 } // namespace

@@ -81,7 +81,8 @@ TEST_P(AddPatiently, TriesAgainWithGrowingPausesThenGivesUp)
     bool handledMeanwhile = false;
     events.Schedule(std::chrono::milliseconds(100), [&] { handledMeanwhile = true; });
 
-    EXPECT_EQ(presence.AddPatiently(MakeTepsiKaydi({}, platform::IconId::DorvikSet, L"Dorvik! V1.0")), c.added);
+    EXPECT_EQ(presence.AddPatiently(MakeTepsiKaydi({}, platform::IconId::DorvikSet, L"Dorvik! V1.0")),
+              c.added);
 
     EXPECT_EQ(presence.IconPresent(), c.added);
     EXPECT_EQ(static_cast<int>(shell.Calls().size()), c.adds);

@@ -60,7 +60,8 @@ TEST_P(ArmedFromTheCommandLine, LeavesTheStateOfTheSameChoicesConfirmedInTheWind
     EXPECT_EQ(Run(c.arguments), ExitCode::Done);
 
     EXPECT_TRUE(h.modulum.KapamaAktif);
-    for (const MenuItem kind : {MenuItem::BilgisayariKapat, MenuItem::OturumuKapat, MenuItem::BilgisayariYenidenBaslat})
+    for (const MenuItem kind :
+         {MenuItem::BilgisayariKapat, MenuItem::OturumuKapat, MenuItem::BilgisayariYenidenBaslat})
     {
         EXPECT_EQ(h.view.Checked(kind), kind == c.kind);
     }
@@ -78,12 +79,22 @@ TEST_P(ArmedFromTheCommandLine, LeavesTheStateOfTheSameChoicesConfirmedInTheWind
 
 INSTANTIATE_TEST_SUITE_P(
     Moments, ArmedFromTheCommandLine,
-    testing::Values(ArmCase{"Hemen", {L"/hemen"}, MenuItem::BilgisayariKapat, 0, {L"12", L"00", L"00"},
-                            {12, 0, 3}, 3s},
-                    ArmCase{"SaatTomorrow", {L"/r", L"/saat", L"7:05"}, MenuItem::BilgisayariYenidenBaslat, 4,
-                            {L"07", L"05", L"00"}, {7, 5, 0}, std::nullopt},
-                    ArmCase{"Sonra", {L"/oturum", L"/sonra", L"90"}, MenuItem::OturumuKapat, 4,
-                            {L"13", L"30", L"00"}, {13, 30, 0}, 90min}),
+    testing::Values(
+        ArmCase{"Hemen", {L"/hemen"}, MenuItem::BilgisayariKapat, 0, {L"12", L"00", L"00"}, {12, 0, 3}, 3s},
+        ArmCase{"SaatTomorrow",
+                {L"/r", L"/saat", L"7:05"},
+                MenuItem::BilgisayariYenidenBaslat,
+                4,
+                {L"07", L"05", L"00"},
+                {7, 5, 0},
+                std::nullopt},
+        ArmCase{"Sonra",
+                {L"/oturum", L"/sonra", L"90"},
+                MenuItem::OturumuKapat,
+                4,
+                {L"13", L"30", L"00"},
+                {13, 30, 0},
+                90min}),
     [](const testing::TestParamInfo<ArmCase>& param) { return std::string(param.param.name); });
 
 TEST_F(Form1CommandLine, ProgramCountsTheMinutesFromTheWatchedWindowsEnd)
@@ -119,7 +130,8 @@ TEST_F(Form1CommandLine, RefusesWithoutChangingAnything)
     h.view.UserSelectOption(2);
     h.form.BtnDorvik_Click();
     EXPECT_EQ(duringTheQuestion, ExitCode::Busy);
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{13, 0, 0})) << "the question's own arming";
+    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{13, 0, 0}))
+        << "the question's own arming";
 
     EXPECT_EQ(Run({L"/r", L"/hemen"}), ExitCode::AlreadyArmed);
     EXPECT_TRUE(h.view.Checked(MenuItem::BilgisayariKapat));
@@ -155,11 +167,13 @@ TEST_F(Form1CommandLine, ClosingUnderWayRefusesEvenACancel)
 TEST_F(Form1CommandLine, HandedOnPayloadIsCheckedAsACommandLine)
 {
     EXPECT_EQ(h.form.Form_CopyData(L"garbage"), ExitCode::UsageError);
-    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/?"})), ExitCode::UsageError);
+    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/?"})),
+              ExitCode::UsageError);
     EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/saat", L"25:00"})),
               ExitCode::UsageError);
     EXPECT_FALSE(h.modulum.KapamaAktif);
-    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/hemen"})), ExitCode::Done);
+    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/hemen"})),
+              ExitCode::Done);
     EXPECT_TRUE(h.modulum.KapamaAktif);
 }
 

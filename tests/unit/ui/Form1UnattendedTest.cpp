@@ -21,7 +21,8 @@ using std::chrono::milliseconds;
 using std::chrono::seconds;
 
 constexpr int kSaatiBelirle = 4;
-constexpr auto kShutdownWarning = L"Bilgisayar bir dakika sonra kapatılacak.\nVazgeçmek için buraya tıklayın.";
+constexpr auto kShutdownWarning =
+    L"Bilgisayar bir dakika sonra kapatılacak.\nVazgeçmek için buraya tıklayın.";
 
 struct Unattended : testing::Test
 {
@@ -42,8 +43,8 @@ struct Unattended : testing::Test
 
     // Ticks every 500 ms, first running each step due; the real time from arming to the tick that began
     // the closing, or nothing within span.
-    std::optional<milliseconds> TickUntilClosing(milliseconds span,
-                                                 std::vector<std::pair<milliseconds, std::function<void()>>> steps = {})
+    std::optional<milliseconds> TickUntilClosing(
+        milliseconds span, std::vector<std::pair<milliseconds, std::function<void()>>> steps = {})
     {
         while (h.clock.Monotonic() - armedAt < span)
         {
@@ -130,12 +131,18 @@ INSTANTIATE_TEST_SUITE_P(
         ClockChangeCase{"AutumnYarimSaat", Autumn(2, 45, 0), 1, {}, 15min, -1h, 30min},
         ClockChangeCase{"AutumnBirSaat", Autumn(2, 30, 0), 2, {}, 30min, -1h, 1h},
         ClockChangeCase{"AutumnIkiSaat", Autumn(2, 30, 0), 3, {}, 30min, -1h, 2h},
-        ClockChangeCase{"AutumnTypedFirstOfTheTwo", Autumn(2, 10, 0), kSaatiBelirle, {2, 40, 0}, 50min, -1h,
-                        30min},
-        ClockChangeCase{"AutumnTypedPassedInTheFirstHour", Autumn(2, 30, 0), kSaatiBelirle, {2, 20, 0}, 30min,
-                        -1h, 50min},
+        ClockChangeCase{
+            "AutumnTypedFirstOfTheTwo", Autumn(2, 10, 0), kSaatiBelirle, {2, 40, 0}, 50min, -1h, 30min},
+        ClockChangeCase{"AutumnTypedPassedInTheFirstHour",
+                        Autumn(2, 30, 0),
+                        kSaatiBelirle,
+                        {2, 20, 0},
+                        30min,
+                        -1h,
+                        50min},
         ClockChangeCase{"ForwardYarimSaat", Morning(10, 0), 1, {}, 10min, 1h, 30min},
-        ClockChangeCase{"ForwardTypedJumpedOver", Morning(10, 0), kSaatiBelirle, {10, 30, 0}, 10min, 1h, 10min},
+        ClockChangeCase{
+            "ForwardTypedJumpedOver", Morning(10, 0), kSaatiBelirle, {10, 30, 0}, 10min, 1h, 10min},
         ClockChangeCase{"BackYarimSaat", Morning(10, 0), 1, {}, 10min, -1h, 30min},
         ClockChangeCase{"BackTyped", Morning(10, 0), kSaatiBelirle, {10, 30, 0}, 10min, -1h, 90min}),
     [](const testing::TestParamInfo<ClockChangeCase>& param) { return std::string(param.param.name); });
@@ -163,17 +170,18 @@ TEST_P(SleepThroughTheTarget, PutsAPassedTargetAMinuteAheadWithTheWarning)
     std::size_t balloonsAtResume = 0;
 
     const auto began = TickUntilClosing(c.firesAfter + 1min, {{c.asleepAfter, [&] {
-                                                  h.clock.Sleep(c.asleepFor);
-                                                  if (c.resumeMessage)
-                                                  {
-                                                      h.form.Form_Resume();
-                                                  }
-                                                  else
-                                                  {
-                                                      h.form.Timer1_Tick();
-                                                  }
-                                                  balloonsAtResume = h.tray.Balloons().size();
-                                              }}});
+                                                                   h.clock.Sleep(c.asleepFor);
+                                                                   if (c.resumeMessage)
+                                                                   {
+                                                                       h.form.Form_Resume();
+                                                                   }
+                                                                   else
+                                                                   {
+                                                                       h.form.Timer1_Tick();
+                                                                   }
+                                                                   balloonsAtResume =
+                                                                       h.tray.Balloons().size();
+                                                               }}});
 
     ASSERT_TRUE(began);
     EXPECT_GE(*began, c.firesAfter);
@@ -186,7 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
     Sleeps, SleepThroughTheTarget,
     testing::Values(SleepCase{"DelaySeenByTheTick", 2, {}, 10min, 2h, false, 2h + 10min + 60s, true},
                     SleepCase{"DelayAnnouncedByWindows", 2, {}, 10min, 2h, true, 2h + 10min + 60s, true},
-                    SleepCase{"TimeOfDay", kSaatiBelirle, {11, 0, 0}, 10min, 5h, false, 5h + 10min + 60s, true},
+                    SleepCase{
+                        "TimeOfDay", kSaatiBelirle, {11, 0, 0}, 10min, 5h, false, 5h + 10min + 60s, true},
                     SleepCase{"WakingBeforeTheTarget", 2, {}, 10min, 30min, false, 1h, false}),
     [](const testing::TestParamInfo<SleepCase>& param) { return std::string(param.param.name); });
 
@@ -219,7 +228,8 @@ TEST_P(WarningBeforeTheClosing, ComesAMinuteAheadFromTheNotificationAreaAndNames
     }
     const milliseconds delay = c.choice == 0 ? 3s : 30min;
 
-    const auto began = TickUntilClosing(delay + 1s, {{delay - 61s, [&] { EXPECT_TRUE(h.tray.Balloons().empty()); }}});
+    const auto began =
+        TickUntilClosing(delay + 1s, {{delay - 61s, [&] { EXPECT_TRUE(h.tray.Balloons().empty()); }}});
 
     ASSERT_TRUE(began) << "the balloon held the closing up";
     if (!c.expected)
@@ -234,13 +244,14 @@ TEST_P(WarningBeforeTheClosing, ComesAMinuteAheadFromTheNotificationAreaAndNames
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, WarningBeforeTheClosing,
-    testing::Values(WarningCase{"Shutdown", MenuItem::BilgisayariKapat, 1, false, kShutdownWarning},
-                    WarningCase{"Restart", MenuItem::BilgisayariYenidenBaslat, 1, false,
-                                L"Bilgisayar bir dakika sonra yeniden başlatılacak.\nVazgeçmek için buraya tıklayın."},
-                    WarningCase{"LogOff", MenuItem::OturumuKapat, 1, false,
-                                L"Oturum bir dakika sonra kapatılacak.\nVazgeçmek için buraya tıklayın."},
-                    WarningCase{"HemenHasNone", MenuItem::BilgisayariKapat, 0, false, nullptr},
-                    WarningCase{"WindowShownHasNone", MenuItem::BilgisayariKapat, 1, true, nullptr}),
+    testing::Values(
+        WarningCase{"Shutdown", MenuItem::BilgisayariKapat, 1, false, kShutdownWarning},
+        WarningCase{"Restart", MenuItem::BilgisayariYenidenBaslat, 1, false,
+                    L"Bilgisayar bir dakika sonra yeniden başlatılacak.\nVazgeçmek için buraya tıklayın."},
+        WarningCase{"LogOff", MenuItem::OturumuKapat, 1, false,
+                    L"Oturum bir dakika sonra kapatılacak.\nVazgeçmek için buraya tıklayın."},
+        WarningCase{"HemenHasNone", MenuItem::BilgisayariKapat, 0, false, nullptr},
+        WarningCase{"WindowShownHasNone", MenuItem::BilgisayariKapat, 1, true, nullptr}),
     [](const testing::TestParamInfo<WarningCase>& param) { return std::string(param.param.name); });
 
 TEST_F(Unattended, ClickOnTheWarningBringsTheWindowBackArmedAndAKindChangedLaterIsCarriedOut)

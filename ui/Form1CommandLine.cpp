@@ -1,0 +1,179 @@
+// The main window carrying out a command line: arming as the same choices confirmed in the window would,
+// cancelling, and the answers with which it refuses.
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "command/Payload.h"
+#include "scheduler/ClockField.h"
+#include "ui/Form1.h"
+
+namespace dorvik
+{
+
+using platform::IconId;
+using platform::TrayMessage;
+using scheduler::ClosingKind;
+
+namespace
+{
+
+constexpr int kSaatiBelirle = static_cast<int>(scheduler::QuickChoice::SaatiBelirle);
+
+constexpr std::pair<MenuItem, ClosingKind> kKindItems[] = {
+    {MenuItem::BilgisayariKapat, ClosingKind::Shutdown},
+    {MenuItem::OturumuKapat, ClosingKind::LogOff},
+    {MenuItem::BilgisayariYenidenBaslat, ClosingKind::Restart},
+};
+
+} // namespace
+
+command::ExitCode Form1::Form_CopyData(std::wstring_view payload)
+{
+    // Checked as a command line of this program's own, whoever sent it: nothing but arming and cancelling.
+    const std::optional<std::vector<std::wstring>> arguments = command::DecodeArguments(payload);
+    if (!arguments)
+    {
+        return command::ExitCode::UsageError;
+    }
+    const command::Request request = command::ParseCommandLine(*arguments);
+    if (request.action != command::Action::Arm && request.action != command::Action::Cancel)
+    {
+        return command::ExitCode::UsageError;
+    }
+    return Form_CommandLine(request);
+}
+
+command::ExitCode Form1::Form_CommandLine(const command::Request& request)
+{
+    using command::ExitCode;
+    if (closingUnderWay_ || modalDepth_ > 0)
+    {
+        return ExitCode::Busy;
+    }
+    if (request.action == command::Action::Cancel)
+    {
+        if (!modulum_.KapamaAktif)
+        {
+            return ExitCode::NothingToCancel;
+        }
+        // As the window's own cancel leaves the program, without its message: nobody may be there to read it.
+        SetFormIcon(IconId::Dorvik);
+        if (tray_.IconPresent())
+        {
+            tray_.Notify(TrayMessage::Modify, modulum_.TepsiKaydi);
+        }
+        Disarm();
+        return ExitCode::Done;
+    }
+    if (request.action != command::Action::Arm)
+    {
+        return ExitCode::UsageError;
+    }
+    // Like the system's own shutdown command with a second schedule: the first must be cancelled first.
+    if (modulum_.KapamaAktif)
+    {
+        return ExitCode::AlreadyArmed;
+    }
+    const command::ArmRequest& arm = request.arm;
+    const platform::WindowId watched =
+        arm.program ? FirstListedWindowTitled(*arm.program) : platform::WindowId::None;
+    if (arm.program && platform::IsNone(watched))
+    {
+        return ExitCode::NoSuchWindow;
+    }
+
+    // The state that the same choices made in the window and confirmed with "Evet" leave.
+    for (const auto& [item, kind] : kKindItems)
+    {
+        view_.SetChecked(item, kind == arm.kind);
+    }
+    view_.SetChecked(MenuItem::SaateGore, !arm.program);
+    view_.SetChecked(MenuItem::ProgramaGore, arm.program.has_value());
+    if (arm.program)
+    {
+        modulum_.SecilenProgramId = watched;
+    }
+    view_.SetEnabled(ControlId::BtnDorvik, true);
+    Command2_Click();
+    view_.SelectOption(OptHizli(arm.moment == command::MomentKind::Hemen ? 0 : kSaatiBelirle));
+    if (arm.moment == command::MomentKind::Saat)
+    {
+        ShowInClockFields(arm.time);
+    }
+    commandDelay_.reset();
+    if (arm.moment == command::MomentKind::Sonra)
+    {
+        commandDelay_ = arm.delay;
+    }
+
+    fields_.ZamanHesaplanacak = true;
+    if (!arm.program)
+    {
+        platform::LocalDateTime reading;
+        HedefZamaniHesapla(Now(reading), services_.clock.Monotonic());
+        fields_.ZamanHesaplanacak = false;
+        commandDelay_.reset();
+    }
+    modulum_.KapamaAktif = true;
+    UpdateAwakeRequest();
+    SetFormIcon(IconId::DorvikSet);
+    HideToTray();
+    return ExitCode::Done;
+}
+
+platform::WindowId Form1::FirstListedWindowTitled(std::wstring_view title) const
+{
+    // The picker's own list, read entry by entry: the first window it would offer under this title.
+    class FirstTitled final : public winlib::IListControl
+    {
+    public:
+        explicit FirstTitled(std::wstring_view title) noexcept
+            : title_(title)
+        {
+        }
+
+        void Clear() override {}
+
+        void AddItem(std::wstring_view text) override
+        {
+            lastMatches_ = text == title_;
+            ++count_;
+        }
+
+        int NewIndex() const override { return count_ - 1; }
+
+        void SetItemData(int /*index*/, std::uintptr_t data) override
+        {
+            if (lastMatches_ && platform::IsNone(found))
+            {
+                found = static_cast<platform::WindowId>(data);
+            }
+        }
+
+        platform::WindowId found = platform::WindowId::None;
+
+    private:
+        std::wstring_view title_;
+        bool lastMatches_ = false;
+        int count_ = 0;
+    } list(title);
+
+    if (modulum_.Pencereler)
+    {
+        modulum_.Pencereler->FillWndListBox(list, true);
+    }
+    return list.found;
+}
+
+void Form1::ShowInClockFields(const scheduler::TimeOfDay& time)
+{
+    for (int i = 0; i < kSaatCount; ++i)
+    {
+        view_.SetText(Saat(i),
+                      scheduler::PadToTwoDigits(scheduler::FieldText(time[static_cast<std::size_t>(i)])));
+    }
+}
+
+} // namespace dorvik

@@ -1,4 +1,6 @@
 // The main window's message dispatch: each message it handles becomes one call of a Form1 handler.
+#include "platform/win32/Win32.h"
+
 #include <commctrl.h>
 #include <string_view>
 #include <utility>

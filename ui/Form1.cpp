@@ -29,6 +29,25 @@ namespace
 constexpr int kStatusPanelTwips = 1950;
 constexpr int kSaatiBelirle = static_cast<int>(scheduler::QuickChoice::SaatiBelirle);
 
+// Counts a message box or the picker as open for as long as it is. A request from the command line is
+// refused meanwhile, instead of changing what the box asks about: its modal loop runs every handler.
+class ModalScope
+{
+public:
+    explicit ModalScope(int& depth) noexcept
+        : depth_(++depth)
+    {
+    }
+
+    ~ModalScope() { --depth_; }
+
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    int& depth_;
+};
+
 } // namespace
 
 // The closing sequence works on the window through this narrow view of it.
@@ -344,9 +363,11 @@ void Form1::ProgramaGore_Click()
         modulum_.SecilenProgramId = platform::WindowId::None;
         view_.SetEnabled(ControlId::BtnDorvik, false);
     }
-    ++modalDepth_;
-    const bool chosen = services_.picker.ShowUygulamaModal();
-    --modalDepth_;
+    bool chosen = false;
+    {
+        const ModalScope open(modalDepth_);
+        chosen = services_.picker.ShowUygulamaModal();
+    }
     if (chosen)
     {
         // A newly chosen window starts a new count: a target left from the window watched before would
@@ -542,22 +563,7 @@ void Form1::ProgramHakkinda_Click()
 
 platform::MsgResult Form1::MsgBox(std::wstring_view text, std::wstring_view title, MsgStyle style)
 {
-    // A request from the command line is refused while a box is open, instead of changing what the box
-    // asks about; counted around the box, whose modal loop runs every handler.
-    struct Open
-    {
-        int& depth;
-
-        explicit Open(int& d) noexcept
-            : depth(++d)
-        {
-        }
-
-        ~Open() { --depth; }
-
-        Open(const Open&) = delete;
-        Open& operator=(const Open&) = delete;
-    } open(modalDepth_);
+    const ModalScope open(modalDepth_);
 
     return services_.dialogs.MsgBox(text, title, style);
 }

@@ -119,7 +119,11 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
     modulum_.KapamaAktif = true;
     UpdateAwakeRequest();
     SetFormIcon(IconId::DorvikSet);
-    HideToTray();
+    // Armed at start-up the window was never shown: without an icon it must be, or nothing could reach it.
+    if (!HideToTray() && !view_.Shown())
+    {
+        view_.Show();
+    }
     return ExitCode::Done;
 }
 

@@ -138,6 +138,19 @@ TEST_F(Form1CommandLine, RefusesWithoutChangingAnything)
     EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{13, 0, 0}));
 }
 
+TEST(Form1CommandLineAtStart, WindowNeverShownComesUpWhenTheShellRefusesTheIcon)
+{
+    Form1Harness h;
+    h.tray.acceptAdd = false;
+    h.form.Form_Load();
+
+    EXPECT_EQ(h.form.Form_CommandLine(command::ParseCommandLine(std::vector<std::wstring>{L"/sonra", L"30"})),
+              ExitCode::Done);
+
+    EXPECT_TRUE(h.modulum.KapamaAktif);
+    EXPECT_TRUE(h.view.Shown()) << "an armed program out of reach";
+}
+
 TEST_F(Form1CommandLine, IptalLeavesTheProgramAsTheWindowsOwnCancelDoes)
 {
     Run({L"/sonra", L"60"});

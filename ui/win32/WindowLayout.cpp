@@ -47,14 +47,14 @@ HMENU AsMenuId(ControlId id)
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
 }
 
-DWORD StyleOf(const ControlSpec& spec, bool startsGroup)
+DWORD StyleOf(const ControlSpec& row, bool startsGroup)
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (spec.visible ? DWORD{WS_VISIBLE} : 0u);
-    if (!spec.enabled && spec.kind != ControlKind::Frame)
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (row.visible ? DWORD{WS_VISIBLE} : 0u);
+    if (!row.enabled && row.kind != ControlKind::Frame)
     {
         style |= WS_DISABLED;
     }
-    switch (spec.kind)
+    switch (row.kind)
     {
     case ControlKind::Button:
         return style | WS_TABSTOP | BS_PUSHBUTTON;
@@ -167,67 +167,67 @@ HWND ControlLayout::Control(ControlId id) const noexcept
     return nullptr;
 }
 
-HWND ControlLayout::ContainerOf(const ControlSpec& spec) const noexcept
+HWND ControlLayout::ContainerOf(const ControlSpec& row) const noexcept
 {
-    return spec.container == kWindowItself ? window_ : Control(spec.container);
+    return row.container == kWindowItself ? window_ : Control(row.container);
 }
 
-RECT ControlLayout::PlaceOf(const ControlSpec& spec) const
+RECT ControlLayout::PlaceOf(const ControlSpec& row) const
 {
-    const int left = Pixels(spec.left);
-    const int top = Pixels(spec.top);
-    int height = Pixels(spec.height);
-    if (spec.kind == ControlKind::DropDownList)
+    const int left = Pixels(row.left);
+    const int top = Pixels(row.top);
+    int height = Pixels(row.height);
+    if (row.kind == ControlKind::DropDownList)
     {
         // A combo box's height includes its dropped-down list.
         height += kVisibleListEntries * ::MulDiv(::GetSystemMetrics(SM_CYMENUSIZE), dpi_, SystemDpi());
     }
-    return {left, top, left + Pixels(spec.width), top + height};
+    return {left, top, left + Pixels(row.width), top + height};
 }
 
 void ControlLayout::Create(std::span<const ControlSpec> table)
 {
     ControlKind previous = ControlKind::Frame;
-    for (const ControlSpec& spec : table)
+    for (const ControlSpec& row : table)
     {
-        const HWND parent = ContainerOf(spec);
-        const RECT place = PlaceOf(spec);
-        const std::wstring text(spec.text);
+        const HWND parent = ContainerOf(row);
+        const RECT place = PlaceOf(row);
+        const std::wstring text(row.text);
         HWND control = nullptr;
-        if (spec.kind == ControlKind::Frame)
+        if (row.kind == ControlKind::Frame)
         {
-            control = CreateFrame(parent, static_cast<int>(spec.id), text.c_str(),
-                                  spec.visible ? WS_VISIBLE : 0u, place, instance_);
-            if (!spec.enabled)
+            control = CreateFrame(parent, static_cast<int>(row.id), text.c_str(),
+                                  row.visible ? WS_VISIBLE : 0u, place, instance_);
+            if (!row.enabled)
             {
                 EnableFrame(control, false);
             }
         }
         else
         {
-            const DWORD exStyle = spec.kind == ControlKind::Edit ? WS_EX_CLIENTEDGE : 0u;
+            const DWORD exStyle = row.kind == ControlKind::Edit ? WS_EX_CLIENTEDGE : 0u;
             control = ::CreateWindowExW(
-                exStyle, ClassOf(spec.kind), text.c_str(),
-                StyleOf(spec, spec.kind == ControlKind::Option && previous != ControlKind::Option),
+                exStyle, ClassOf(row.kind), text.c_str(),
+                StyleOf(row, row.kind == ControlKind::Option && previous != ControlKind::Option),
                 place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
-                AsMenuId(spec.id), instance_, nullptr);
+                AsMenuId(row.id), instance_, nullptr);
         }
-        controls_.emplace_back(spec.id, control);
-        FitToFont(spec.kind, control, font_.get());
-        previous = spec.kind;
+        controls_.emplace_back(row.id, control);
+        FitToFont(row.kind, control, font_.get());
+        previous = row.kind;
     }
     LayoutFrames(table);
 }
 
 void ControlLayout::Place(std::span<const ControlSpec> table)
 {
-    for (const ControlSpec& spec : table)
+    for (const ControlSpec& row : table)
     {
-        const HWND control = Control(spec.id);
-        const RECT place = PlaceOf(spec);
+        const HWND control = Control(row.id);
+        const RECT place = PlaceOf(row);
         ::SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
                        place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        FitToFont(spec.kind, control, font_.get());
+        FitToFont(row.kind, control, font_.get());
     }
     LayoutFrames(table);
     ::InvalidateRect(window_, nullptr, TRUE);
@@ -236,11 +236,11 @@ void ControlLayout::Place(std::span<const ControlSpec> table)
 void ControlLayout::LayoutFrames(std::span<const ControlSpec> table) const
 {
     // Only once a frame's controls exist: its border goes beneath them, where it can hide none of them.
-    for (const ControlSpec& spec : table)
+    for (const ControlSpec& row : table)
     {
-        if (spec.kind == ControlKind::Frame)
+        if (row.kind == ControlKind::Frame)
         {
-            LayoutFrame(Control(spec.id), font_.get());
+            LayoutFrame(Control(row.id), font_.get());
         }
     }
 }

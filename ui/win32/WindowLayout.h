@@ -93,8 +93,8 @@ public:
     SIZE WindowSizeFor(int clientWidthTwips, int clientHeightTwips, bool hasMenu) const;
 
 private:
-    HWND ContainerOf(const ControlSpec& spec) const noexcept;
-    RECT PlaceOf(const ControlSpec& spec) const;
+    HWND ContainerOf(const ControlSpec& row) const noexcept;
+    RECT PlaceOf(const ControlSpec& row) const;
     void LayoutFrames(std::span<const ControlSpec> table) const;
 
     HWND window_;

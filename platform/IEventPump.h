@@ -3,6 +3,8 @@
 
 #include <chrono>
 
+#include "platform/IClock.h"
+
 namespace dorvik::platform
 {
 
@@ -15,5 +17,15 @@ public:
     // Handlers of any window may run inside this call.
     virtual void ProcessPendingEvents(std::chrono::milliseconds waitAtMost) = 0;
 };
+
+// Waits for span on the elapsed clock, handling events all the while, so the program stays responsive.
+inline void ProcessEventsFor(IEventPump& events, const IClock& clock, std::chrono::milliseconds span)
+{
+    const std::chrono::milliseconds end = clock.Monotonic() + span;
+    for (std::chrono::milliseconds now = clock.Monotonic(); now < end; now = clock.Monotonic())
+    {
+        events.ProcessPendingEvents(end - now);
+    }
+}
 
 } // namespace dorvik::platform

@@ -7,19 +7,8 @@
 namespace dorvik::power
 {
 
-using namespace std::chrono;
-
 namespace
 {
-
-void WaitResponsively(const ClosingServices& services)
-{
-    const milliseconds end = services.clock.Monotonic() + kClosingWait;
-    for (milliseconds now = services.clock.Monotonic(); now < end; now = services.clock.Monotonic())
-    {
-        services.events.ProcessPendingEvents(end - now);
-    }
-}
 
 platform::PowerOutcome RequestClosing(scheduler::ClosingKind kind, platform::IPower& power)
 {
@@ -64,7 +53,7 @@ void KapamayiUygula(IClosingWindow& window, platform::NotifyIconData& tepsiKaydi
     tepsiKaydi.hIcon = platform::IconId::Kapan;
     services.tray.Notify(platform::TrayMessage::Modify, tepsiKaydi);
 
-    WaitResponsively(services);
+    platform::ProcessEventsFor(services.events, services.clock, kClosingWait);
 
     services.tray.Notify(platform::TrayMessage::Delete, tepsiKaydi);
     const platform::PowerOutcome outcome = RequestClosing(window.KindToCarryOut(), services.power);

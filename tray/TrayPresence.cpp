@@ -50,11 +50,7 @@ bool TrayPresence::AddPatiently(const platform::NotifyIconData& data)
         {
             break;
         }
-        const auto end = clock_.Monotonic() + pause;
-        for (auto now = clock_.Monotonic(); now < end; now = clock_.Monotonic())
-        {
-            events_.ProcessPendingEvents(end - now);
-        }
+        platform::ProcessEventsFor(events_, clock_, pause);
         added = Notify(platform::TrayMessage::Add, data);
     }
     adding_ = false;

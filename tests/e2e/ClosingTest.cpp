@@ -116,11 +116,6 @@ void Report(const Observed& observed)
                                   static_cast<int>(Microseconds(observed.processorTimeInTheWait)));
 }
 
-bool ClosingHasBegun(const DorvikApp& app)
-{
-    return TryStatusText(app) == kSistemHazirlaniyor;
-}
-
 class ClosingWinebootStub : public testing::Test
 {
 protected:

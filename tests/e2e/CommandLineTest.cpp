@@ -20,35 +20,10 @@ namespace dorvik::e2e
 namespace
 {
 
-bool ClosingHasBegun(const DorvikApp& app)
+// The time as typed after /saat.
+std::wstring Typed(const ClockTime& time)
 {
-    return TryStatusText(app) == text::kSistemHazirlaniyor;
-}
-
-std::wstring TwoDigits(int value)
-{
-    return {static_cast<wchar_t>(L'0' + value / 10), static_cast<wchar_t>(L'0' + value % 10)};
-}
-
-// The time of day a number of seconds from now, as the clock fields show it.
-struct ClockTime
-{
-    int hour;
-    int minute;
-    int second;
-
-    std::wstring Typed() const
-    {
-        return TwoDigits(hour) + L":" + TwoDigits(minute) + L":" + TwoDigits(second);
-    }
-};
-
-ClockTime SecondsFromNow(int ahead)
-{
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    const int target = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + ahead) % 86400;
-    return {target / 3600, target / 60 % 60, target % 60};
+    return TwoDigits(time.hour) + L":" + TwoDigits(time.minute) + L":" + TwoDigits(time.second);
 }
 
 TEST(CommandLineWinebootStub, FreshStartWithYenidenHemenRestartsWithoutShowingTheWindow)
@@ -76,9 +51,9 @@ TEST(CommandLineWinebootStub, SaatHandedToTheRunningCopyArmsItAsTheWindowWouldAn
 {
     ASSERT_TRUE(WinebootStubActive());
     DorvikApp app = DorvikApp::Start();
-    const ClockTime target = SecondsFromNow(12);
+    const ClockTime target = ClockTimeIn(12);
 
-    const CommandRun handed = RunDorvik(L"/saat " + target.Typed());
+    const CommandRun handed = RunDorvik(L"/saat " + Typed(target));
     EXPECT_EQ(handed.exitCode, 0u) << Utf8(handed.printed);
     EXPECT_TRUE(handed.printed.empty()) << Utf8(handed.printed);
 
@@ -92,7 +67,7 @@ TEST(CommandLineWinebootStub, SaatHandedToTheRunningCopyArmsItAsTheWindowWouldAn
     EXPECT_EQ(MarkedKinds(app), std::vector<MenuItem>{MenuItem::BilgisayariKapat});
 
     ASSERT_TRUE(WaitUntil([&] { return ClosingHasBegun(app); }, Milliseconds(20'000)));
-    const ClockTime begun = SecondsFromNow(0);
+    const ClockTime begun = ClockTimeIn(0);
     const int lateBy = ((begun.hour - target.hour) * 3600 + (begun.minute - target.minute) * 60 +
                         begun.second - target.second + 86400) %
                        86400;

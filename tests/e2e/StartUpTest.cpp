@@ -8,6 +8,7 @@
 
 #include "support/Controls.h"
 #include "support/DorvikApp.h"
+#include "support/Scheduling.h"
 #include "support/Text.h"
 
 namespace dorvik::e2e
@@ -25,11 +26,6 @@ SYSTEMTIME LocalTime()
 int SecondOfDay(const SYSTEMTIME& time)
 {
     return time.wHour * 3600 + time.wMinute * 60 + time.wSecond;
-}
-
-std::wstring TwoDigits(int value)
-{
-    return std::wstring(value < 10 ? L"0" : L"") + std::to_wstring(value);
 }
 
 // "dd MMMM yyyy, hh : mm" with the month named in the user's language, and the same with the colon

@@ -26,10 +26,8 @@ TEST(WarningWinebootStub, BalloonAMinuteAheadBringsTheWindowBackStillArmed)
     ASSERT_TRUE(WinebootStubActive()) << "a closing must not end the session";
     DorvikApp app = DorvikApp::Start();
     // Typing the time takes a few seconds; the target must still be more than a minute away when armed.
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    const int target = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + 75) % 86400;
-    SetClockTime(app, target / 3600, target / 60 % 60, target % 60);
+    const ClockTime target = ClockTimeIn(75);
+    SetClockTime(app, target.hour, target.minute, target.second);
     Arm(app);
 
     std::optional<BalloonNotification> balloon;

@@ -25,12 +25,25 @@ void Require(bool done, const std::string& step)
     }
 }
 
+} // namespace
+
 std::wstring TwoDigits(int value)
 {
     return std::wstring(value < 10 ? L"0" : L"") + std::to_wstring(value);
 }
 
-} // namespace
+ClockTime ClockTimeIn(int seconds)
+{
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    const int secondOfDay = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + seconds) % 86400;
+    return {secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60};
+}
+
+bool ClosingHasBegun(const DorvikApp& app)
+{
+    return TryStatusText(app) == text::kSistemHazirlaniyor;
+}
 
 std::string ItemName(MenuItem item)
 {

@@ -101,4 +101,21 @@ bool QuickChoicesDrawn(const DorvikApp& app);
 // The text of the status bar's panel, or nothing when the program no longer answers (it may have ended).
 std::optional<std::wstring> TryStatusText(const DorvikApp& app);
 
+// Whether the status bar announces the closing: "Sistem hazırlanıyor...".
+bool ClosingHasBegun(const DorvikApp& app);
+
+// A number as the clock fields show it: two digits.
+std::wstring TwoDigits(int value);
+
+// A time of day, as the clock fields take it.
+struct ClockTime
+{
+    int hour;
+    int minute;
+    int second;
+};
+
+// The local time of day this many seconds from now.
+ClockTime ClockTimeIn(int seconds);
+
 } // namespace dorvik::e2e

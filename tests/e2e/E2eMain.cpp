@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "support/Paths.h"
 
@@ -11,15 +12,16 @@ namespace
 {
 
 // A forced end of the Wine session (wineboot --kill) ends the driver with exit code 0 as well, which would
-// pass for success; so the driver leaves its result in a file that only a finished run writes, and the
-// session wrapper trusts nothing else.
-void ReportFinished(int result)
+// pass for success; so the driver writes "started" into a file as it begins and its result once the run is
+// finished, and the session wrapper trusts nothing else. A file that was never written tells the wrapper
+// that Wine did not start the driver at all.
+void WriteRunState(const std::string& state)
 {
     const std::wstring path =
         dorvik::e2e::WindowsPathFromUnix(dorvik::e2e::EnvironmentVariable(L"DORVIK_E2E_RESULT_FILE"));
     if (!path.empty())
     {
-        std::ofstream(std::filesystem::path(path)) << result << '\n';
+        std::ofstream(std::filesystem::path(path)) << state << '\n';
     }
 }
 
@@ -29,10 +31,11 @@ int main(int argc, char** argv)
 {
     // A crash of the driver must end the test, not wait for someone to close an error dialog.
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    WriteRunState("started");
     // Failure messages quote Turkish texts in UTF-8.
     ::SetConsoleOutputCP(CP_UTF8);
     testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
-    ReportFinished(result);
+    WriteRunState(std::to_string(result));
     return result;
 }

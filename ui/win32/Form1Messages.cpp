@@ -16,8 +16,6 @@ namespace dorvik::win32
 namespace
 {
 
-constexpr UINT_PTR kTimer1Id = static_cast<UINT_PTR>(ControlId::Timer1);
-
 // The click handler of each menu item that runs a command; the items that open a submenu have none.
 constexpr std::pair<MenuItem, void (Form1::*)()> kMenuHandlers[] = {
     {MenuItem::SaateGore, &Form1::SaateGore_Click},
@@ -118,9 +116,8 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) n
 LRESULT Form1Window::OnCopyData(LPARAM lParam)
 {
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    // Anything but a whole command line within the payload's bound is refused before it is read.
-    if (!data || data->dwData != kCommandLineCopyData || !data->lpData ||
-        data->cbData % sizeof(wchar_t) != 0 || data->cbData > command::kMaxPayloadChars * sizeof(wchar_t))
+    // Only whole characters are read; the payload's bound and form are the command line's own checks.
+    if (!data || data->dwData != kCommandLineCopyData || !data->lpData || data->cbData % sizeof(wchar_t) != 0)
     {
         return static_cast<LRESULT>(command::ExitCode::UsageError);
     }

@@ -19,11 +19,9 @@ namespace
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
-constexpr int kTwipsPerInch = 1440;
 constexpr int kClientWidthTwips = 2460;
 constexpr int kClientHeightTwips = 2265;
 constexpr UINT kTimer1Interval = 500;
-constexpr UINT_PTR kTimer1Id = static_cast<UINT_PTR>(ControlId::Timer1);
 
 using enum ControlKind;
 
@@ -53,11 +51,6 @@ constexpr std::array kControls = {
     ControlSpec{ControlId::ImgDorvikSet, kWindowItself, Image, {}, 2400, 480, 480, 480, false},
     ControlSpec{ControlId::ImgDorvik, kWindowItself, Image, {}, 2400, 960, 480, 480, false},
 };
-
-bool IsFrame(ControlId control)
-{
-    return control == ControlId::SaatSec || control == ControlId::Frame1 || control == ControlId::FrmKapama;
-}
 
 bool IsWithin(HWND window, HWND container)
 {
@@ -125,13 +118,6 @@ void Form1Window::CreateControls()
     }
     ::SendMessageW(Control(ControlId::OptHizli0), BM_SETCHECK, BST_CHECKED, 0);
     scrollBar_.Attach(Control(ControlId::VScroll1));
-}
-
-void Form1Window::ApplyDpi(int dpi)
-{
-    layout_->UseDpi(dpi);
-    layout_->Place(kControls);
-    ApplyStatusPanel();
 }
 
 void Form1Window::SizeAndCentre()
@@ -216,18 +202,10 @@ bool Form1Window::Enabled(ControlId control) const
 
 void Form1Window::SetEnabled(ControlId control, bool enabled)
 {
-    const HWND window = Control(control);
-    if (IsFrame(control))
-    {
-        EnableFrame(window, enabled);
-    }
-    else
-    {
-        ::EnableWindow(window, enabled);
-    }
+    layout_->SetEnabled(control, enabled);
     if (!enabled)
     {
-        MoveFocusOutOf(window);
+        MoveFocusOutOf(Control(control));
     }
 }
 
@@ -385,16 +363,13 @@ ScaleMode Form1Window::CoordinateUnit() const
 
 double Form1Window::TwipsPerPixelX() const
 {
-    return static_cast<double>(kTwipsPerInch) / layout_->Dpi();
+    return layout_->TwipsPerPixel();
 }
 
 LRESULT Form1Window::OnDpiChanged(WPARAM wParam, LPARAM lParam)
 {
-    ApplyDpi(HIWORD(wParam));
-    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-    const SIZE size = layout_->WindowSizeFor(kClientWidthTwips, kClientHeightTwips, true);
-    ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    layout_->FollowDpiChange(wParam, lParam, kControls, kClientWidthTwips, kClientHeightTwips, true);
+    ApplyStatusPanel();
     return 0;
 }
 

@@ -63,10 +63,11 @@ public:
     double TwipsPerPixelX() const override;
 
 private:
+    static constexpr UINT_PTR kTimer1Id = static_cast<UINT_PTR>(ControlId::Timer1);
+
     HWND Control(ControlId id) const noexcept { return layout_->Control(id); }
 
     void CreateControls();
-    void ApplyDpi(int dpi);
     void ApplyStatusPanel();
     void SizeAndCentre();
     void MoveFocusOutOf(HWND container);

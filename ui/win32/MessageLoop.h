@@ -32,4 +32,25 @@ private:
     std::vector<HWND> dialogWindows_;
 };
 
+// Tab, the arrow keys and the access keys move between a window's controls for as long as this lives.
+class KeyboardNavigation
+{
+public:
+    KeyboardNavigation(MessageLoop& loop, HWND window)
+        : loop_(loop)
+        , window_(window)
+    {
+        loop_.AddDialogWindow(window_);
+    }
+
+    ~KeyboardNavigation() { loop_.RemoveDialogWindow(window_); }
+
+    KeyboardNavigation(const KeyboardNavigation&) = delete;
+    KeyboardNavigation& operator=(const KeyboardNavigation&) = delete;
+
+private:
+    MessageLoop& loop_;
+    HWND window_;
+};
+
 } // namespace dorvik::win32

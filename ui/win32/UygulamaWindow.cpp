@@ -97,22 +97,12 @@ LRESULT UygulamaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         unloaded_ = true;
         return 0;
     case WM_DPICHANGED:
-        return OnDpiChanged(wParam, lParam);
+        layout_->FollowDpiChange(wParam, lParam, kControls, kClientWidthTwips, kClientHeightTwips, false);
+        return 0;
     default:
         break;
     }
     return ::DefWindowProcW(hwnd_, message, wParam, lParam);
-}
-
-LRESULT UygulamaWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam)
-{
-    layout_->UseDpi(HIWORD(wParam));
-    layout_->Place(kControls);
-    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-    const SIZE size = layout_->WindowSizeFor(kClientWidthTwips, kClientHeightTwips, false);
-    ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-    return 0;
 }
 
 void UygulamaWindow::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -179,7 +169,7 @@ bool UygulamaWindow::Enabled(ControlId control) const
 
 void UygulamaWindow::SetEnabled(ControlId control, bool enabled)
 {
-    ::EnableWindow(Control(control), enabled);
+    layout_->SetEnabled(control, enabled);
 }
 
 void UygulamaWindow::Unload()

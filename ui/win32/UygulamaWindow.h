@@ -47,7 +47,6 @@ private:
     HWND List() const noexcept { return Control(ControlId::ComboUygulama); }
 
     void OnCommand(WPARAM wParam, LPARAM lParam);
-    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
     MessageLoop& loop_;

@@ -155,16 +155,44 @@ int ControlLayout::Pixels(int twips) const noexcept
     return ::MulDiv(twips, dpi_, kTwipsPerInch);
 }
 
-HWND ControlLayout::Control(ControlId id) const noexcept
+double ControlLayout::TwipsPerPixel() const noexcept
 {
-    for (const auto& [controlId, control] : controls_)
+    return static_cast<double>(kTwipsPerInch) / dpi_;
+}
+
+const ControlLayout::Made* ControlLayout::Find(ControlId id) const noexcept
+{
+    for (const Made& made : controls_)
     {
-        if (controlId == id)
+        if (made.id == id)
         {
-            return control;
+            return &made;
         }
     }
     return nullptr;
+}
+
+HWND ControlLayout::Control(ControlId id) const noexcept
+{
+    const Made* made = Find(id);
+    return made ? made->window : nullptr;
+}
+
+void ControlLayout::SetEnabled(ControlId id, bool enabled) const
+{
+    const Made* made = Find(id);
+    if (!made)
+    {
+        return;
+    }
+    if (made->kind == ControlKind::Frame)
+    {
+        EnableFrame(made->window, enabled);
+    }
+    else
+    {
+        ::EnableWindow(made->window, enabled);
+    }
 }
 
 HWND ControlLayout::ContainerOf(const ControlSpec& row) const noexcept
@@ -208,11 +236,11 @@ void ControlLayout::Create(std::span<const ControlSpec> table)
             const DWORD exStyle = row.kind == ControlKind::Edit ? WS_EX_CLIENTEDGE : 0u;
             control = ::CreateWindowExW(
                 exStyle, ClassOf(row.kind), text.c_str(),
-                StyleOf(row, row.kind == ControlKind::Option && previous != ControlKind::Option),
-                place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
-                AsMenuId(row.id), instance_, nullptr);
+                StyleOf(row, row.kind == ControlKind::Option && previous != ControlKind::Option), place.left,
+                place.top, place.right - place.left, place.bottom - place.top, parent, AsMenuId(row.id),
+                instance_, nullptr);
         }
-        controls_.emplace_back(row.id, control);
+        controls_.push_back(Made{row.id, row.kind, control});
         FitToFont(row.kind, control, font_.get());
         previous = row.kind;
     }
@@ -260,6 +288,17 @@ SIZE ControlLayout::WindowSizeFor(int clientWidthTwips, int clientHeightTwips, b
         ::AdjustWindowRectEx(&rect, style, hasMenu, exStyle);
     }
     return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void ControlLayout::FollowDpiChange(WPARAM wParam, LPARAM lParam, std::span<const ControlSpec> table,
+                                    int clientWidthTwips, int clientHeightTwips, bool hasMenu)
+{
+    UseDpi(HIWORD(wParam));
+    Place(table);
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    const SIZE size = WindowSizeFor(clientWidthTwips, clientHeightTwips, hasMenu);
+    ::SetWindowPos(window_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace dorvik::win32

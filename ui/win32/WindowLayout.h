@@ -1,6 +1,5 @@
 // What both windows share about their layout: controls made from a table in twips, placed at the window's
-// own DPI and found again by their identifier, the window's size and centring, and its place in the message
-// loop's keyboard navigation.
+// own DPI and found again by their identifier, and the window's size and centring.
 #pragma once
 
 #include "platform/win32/Win32.h"
@@ -13,7 +12,6 @@
 
 #include "platform/win32/Handles.h"
 #include "ui/ControlId.h"
-#include "ui/win32/MessageLoop.h"
 
 namespace dorvik::win32
 {
@@ -75,6 +73,8 @@ public:
 
     int Pixels(int twips) const noexcept;
 
+    double TwipsPerPixel() const noexcept;
+
     HFONT Font() const noexcept { return font_.get(); }
 
     const LOGFONTW& FontSpec() const noexcept { return fontSpec_; }
@@ -89,8 +89,16 @@ public:
     // The control, or null for an identifier of no control of this window.
     HWND Control(ControlId id) const noexcept;
 
+    // A frame is enabled or disabled together with its border.
+    void SetEnabled(ControlId id, bool enabled) const;
+
     // The outer size of a window of this style whose client area is the given size in twips.
     SIZE WindowSizeFor(int clientWidthTwips, int clientHeightTwips, bool hasMenu) const;
+
+    // WM_DPICHANGED: the controls at the new DPI, and the window at the place Windows suggests, in the size
+    // that keeps its client area.
+    void FollowDpiChange(WPARAM wParam, LPARAM lParam, std::span<const ControlSpec> table,
+                         int clientWidthTwips, int clientHeightTwips, bool hasMenu);
 
 private:
     HWND ContainerOf(const ControlSpec& row) const noexcept;
@@ -102,28 +110,17 @@ private:
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     LOGFONTW fontSpec_{};
     UniqueHfont font_;
-    std::vector<std::pair<ControlId, HWND>> controls_;
-};
 
-// Tab, the arrow keys and the access keys move between a window's controls for as long as this lives.
-class KeyboardNavigation
-{
-public:
-    KeyboardNavigation(MessageLoop& loop, HWND window)
-        : loop_(loop)
-        , window_(window)
+    struct Made
     {
-        loop_.AddDialogWindow(window_);
-    }
+        ControlId id;
+        ControlKind kind;
+        HWND window;
+    };
 
-    ~KeyboardNavigation() { loop_.RemoveDialogWindow(window_); }
+    const Made* Find(ControlId id) const noexcept;
 
-    KeyboardNavigation(const KeyboardNavigation&) = delete;
-    KeyboardNavigation& operator=(const KeyboardNavigation&) = delete;
-
-private:
-    MessageLoop& loop_;
-    HWND window_;
+    std::vector<Made> controls_;
 };
 
 } // namespace dorvik::win32

@@ -83,8 +83,19 @@ bool Win32Power::KeepSystemAwake(std::wstring_view reason)
     }
     // Where power requests are missing (Wine answers ERROR_CALL_NOT_IMPLEMENTED), the thread's execution
     // state says the same, only without a reason.
-    executionState_ = ::SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED) != 0;
-    return executionState_;
+    if (::SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED) == 0)
+    {
+        // An earlier request, if any, keeps holding, under its earlier reason.
+        return static_cast<bool>(request_);
+    }
+    executionState_ = true;
+    if (request_)
+    {
+        // An earlier request would go on naming the earlier reason.
+        ::PowerClearRequest(request_.get(), PowerRequestSystemRequired);
+        request_.reset();
+    }
+    return true;
 }
 
 void Win32Power::AllowSleep()

@@ -13,12 +13,12 @@ std::optional<ExitCode> AnswerAtOnce(const Request& request, platform::IOutput& 
     if (request.action == Action::ShowUsage)
     {
         output.Print(OutputStream::Output, UsageText());
-        return ExitCode::Done;
+        return ExitCodeOf(request);
     }
     if (request.action == Action::Invalid)
     {
         output.Print(OutputStream::Error, request.error);
-        return ExitCode::UsageError;
+        return ExitCodeOf(request);
     }
     return std::nullopt;
 }

@@ -378,13 +378,12 @@ void Form1::ProgramaGore_Click()
 
 ClosingKind Form1::KindFromMarks() const
 {
-    if (view_.Checked(MenuItem::BilgisayariKapat))
+    for (const auto& [item, kind] : kKindItems)
     {
-        return ClosingKind::Shutdown;
-    }
-    if (view_.Checked(MenuItem::BilgisayariYenidenBaslat))
-    {
-        return ClosingKind::Restart;
+        if (view_.Checked(item))
+        {
+            return kind;
+        }
     }
     return ClosingKind::LogOff;
 }
@@ -511,14 +510,18 @@ void Form1::SelectKind(MenuItem item, std::wstring_view changedMessage)
     {
         return;
     }
-    for (const MenuItem kind :
-         {MenuItem::BilgisayariKapat, MenuItem::OturumuKapat, MenuItem::BilgisayariYenidenBaslat})
-    {
-        view_.SetChecked(kind, kind == item);
-    }
+    MarkKind(item);
     if (modulum_.KapamaAktif)
     {
         MsgBox(changedMessage, view_.Caption(), MsgStyle::Information);
+    }
+}
+
+void Form1::MarkKind(MenuItem item)
+{
+    for (const auto& [kindItem, kind] : kKindItems)
+    {
+        view_.SetChecked(kindItem, kindItem == item);
     }
 }
 

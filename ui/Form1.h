@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "command/CommandLine.h"
 #include "platform/IClock.h"
@@ -107,7 +109,16 @@ private:
 
     void OpenClockFrame(int index);
     void CancelArmedClosing(bool repaint);
+    // The kind menu's items, each with the kind of closing its check mark stands for.
+    static constexpr std::pair<MenuItem, scheduler::ClosingKind> kKindItems[] = {
+        {MenuItem::BilgisayariKapat, scheduler::ClosingKind::Shutdown},
+        {MenuItem::OturumuKapat, scheduler::ClosingKind::LogOff},
+        {MenuItem::BilgisayariYenidenBaslat, scheduler::ClosingKind::Restart},
+    };
+
     void SelectKind(MenuItem item, std::wstring_view changedMessage);
+    // Moves the kind menu's only check mark to this item.
+    void MarkKind(MenuItem item);
     scheduler::ClosingKind KindFromMarks() const;
     void SetFormIcon(platform::IconId icon);
     bool HideToTray();

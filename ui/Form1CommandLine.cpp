@@ -2,7 +2,6 @@
 // cancelling, and the answers with which it refuses.
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "command/Payload.h"
@@ -14,18 +13,11 @@ namespace dorvik
 
 using platform::IconId;
 using platform::TrayMessage;
-using scheduler::ClosingKind;
 
 namespace
 {
 
 constexpr int kSaatiBelirle = static_cast<int>(scheduler::QuickChoice::SaatiBelirle);
-
-constexpr std::pair<MenuItem, ClosingKind> kKindItems[] = {
-    {MenuItem::BilgisayariKapat, ClosingKind::Shutdown},
-    {MenuItem::OturumuKapat, ClosingKind::LogOff},
-    {MenuItem::BilgisayariYenidenBaslat, ClosingKind::Restart},
-};
 
 } // namespace
 
@@ -87,7 +79,10 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
     // The state that the same choices made in the window and confirmed with "Evet" leave.
     for (const auto& [item, kind] : kKindItems)
     {
-        view_.SetChecked(item, kind == arm.kind);
+        if (kind == arm.kind)
+        {
+            MarkKind(item);
+        }
     }
     view_.SetChecked(MenuItem::SaateGore, !arm.program);
     view_.SetChecked(MenuItem::ProgramaGore, arm.program.has_value());

@@ -50,11 +50,16 @@ std::wstring FakeClock::LongDate(const LocalDateTime& when) const
            std::to_wstring(when.year);
 }
 
-void FakeClock::Set(const LocalDateTime& when)
+local_time<milliseconds> FakeClock::WallOf(const LocalDateTime& when)
 {
     const local_days day{year{when.year} / month{static_cast<unsigned>(when.month)} /
                          std::chrono::day{static_cast<unsigned>(when.day)}};
-    wall_ = local_time<milliseconds>(day) + hours(when.hour) + minutes(when.minute) + seconds(when.second);
+    return local_time<milliseconds>(day) + hours(when.hour) + minutes(when.minute) + seconds(when.second);
+}
+
+void FakeClock::Set(const LocalDateTime& when)
+{
+    wall_ = WallOf(when);
 }
 
 void FakeClock::SetTime(int hour, int minute, int second)
@@ -75,11 +80,7 @@ void FakeClock::Advance(milliseconds by)
 
 void FakeClock::PassUntil(const LocalDateTime& when)
 {
-    const auto before = wall_;
-    Set(when);
-    const auto passed = wall_ - before;
-    wall_ = before;
-    Advance(passed);
+    Advance(WallOf(when) - wall_);
 }
 
 void FakeClock::Sleep(milliseconds by)

@@ -33,6 +33,8 @@ public:
     void Sleep(std::chrono::milliseconds by);
 
 private:
+    static std::chrono::local_time<std::chrono::milliseconds> WallOf(const LocalDateTime& when);
+
     std::chrono::local_time<std::chrono::milliseconds> wall_;
     std::chrono::milliseconds monotonic_{1'000'000};
     std::chrono::milliseconds awake_{900'000};

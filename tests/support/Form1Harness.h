@@ -1,7 +1,11 @@
 // The main window's controller over fake services, as the program wires it, for the handler tests.
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeDialogs.h"
@@ -75,6 +79,36 @@ struct Form1Harness
     {
         form.Form_Load();
         view.Show();
+    }
+
+    // Ticks as Timer1 does, every 500 ms, first running each step whose time since `from` has come; the real
+    // time since `from` of the tick that began the closing, or nothing within span.
+    std::optional<std::chrono::milliseconds> TickUntilClosing(
+        std::chrono::milliseconds from, std::chrono::milliseconds span,
+        std::vector<std::pair<std::chrono::milliseconds, std::function<void()>>> steps = {})
+    {
+        using namespace std::chrono_literals;
+        while (clock.Monotonic() - from < span)
+        {
+            clock.Advance(500ms);
+            const std::chrono::milliseconds now = clock.Monotonic() - from;
+            for (auto& [at, step] : steps)
+            {
+                if (step && now >= at)
+                {
+                    std::exchange(step, nullptr)();
+                }
+            }
+            try
+            {
+                form.Timer1_Tick();
+            }
+            catch (const platform::ProgramEnded&)
+            {
+                return now;
+            }
+        }
+        return std::nullopt;
     }
 
     platform::FakeClock clock;

@@ -25,7 +25,8 @@ struct OffsetCase
 {
     LocalSeconds now;
     QuickChoice choice;
-    Target expected;
+    LocalDays expectedDay;
+    TimeOfDay expectedTime;
 };
 
 class TargetAfterQuickChoice : public testing::TestWithParam<OffsetCase>
@@ -36,40 +37,32 @@ TEST_P(TargetAfterQuickChoice, AddsTheChoicesOffsetAndCarriesIntoTheNextDay)
 {
     const Elapsed elapsedNow{5'000'000};
     const Target target = TargetAfter(GetParam().now, elapsedNow, QuickOffset(GetParam().choice));
-    EXPECT_EQ(target.day, GetParam().expected.day);
-    EXPECT_EQ(target.time, GetParam().expected.time);
+    EXPECT_EQ(target.day, GetParam().expectedDay);
+    EXPECT_EQ(target.time, GetParam().expectedTime);
     // Real time: due when the elapsed clock has run the delay, whatever the wall clock does.
     EXPECT_EQ(target.elapsedDue, elapsedNow + QuickOffset(GetParam().choice));
 }
 
-INSTANTIATE_TEST_SUITE_P(Offsets, TargetAfterQuickChoice,
-                         testing::Values(OffsetCase{MakeLocalSeconds(2026, 12, 7, 12, 0, 0),
-                                                    QuickChoice::Hemen,
-                                                    {Day(2026, 12, 7), At(12, 0, 3), std::nullopt}},
-                                         OffsetCase{MakeLocalSeconds(2026, 12, 7, 10, 15, 58),
-                                                    QuickChoice::Hemen,
-                                                    {Day(2026, 12, 7), At(10, 16, 1), std::nullopt}},
-                                         OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 30, 10),
-                                                    QuickChoice::BirSaatSonra,
-                                                    {Day(2026, 12, 8), At(0, 30, 10), std::nullopt}},
-                                         OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 0, 0),
-                                                    QuickChoice::IkiSaatSonra,
-                                                    {Day(2026, 12, 8), At(1, 0, 0), std::nullopt}},
-                                         OffsetCase{MakeLocalSeconds(2026, 12, 7, 9, 45, 0),
-                                                    QuickChoice::YarimSaatSonra,
-                                                    {Day(2026, 12, 7), At(10, 15, 0), std::nullopt}},
-                                         OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 59, 58),
-                                                    QuickChoice::Hemen,
-                                                    {Day(2026, 12, 8), At(0, 0, 1), std::nullopt}},
-                                         OffsetCase{MakeLocalSeconds(2026, 12, 31, 23, 45, 0),
-                                                    QuickChoice::YarimSaatSonra,
-                                                    {Day(2027, 1, 1), At(0, 15, 0), std::nullopt}},
-                                         OffsetCase{MakeLocalSeconds(2028, 2, 28, 23, 0, 0),
-                                                    QuickChoice::IkiSaatSonra,
-                                                    {Day(2028, 2, 29), At(1, 0, 0), std::nullopt}},
-                                         OffsetCase{MakeLocalSeconds(2027, 2, 28, 23, 0, 0),
-                                                    QuickChoice::IkiSaatSonra,
-                                                    {Day(2027, 3, 1), At(1, 0, 0), std::nullopt}}));
+INSTANTIATE_TEST_SUITE_P(
+    Offsets, TargetAfterQuickChoice,
+    testing::Values(OffsetCase{MakeLocalSeconds(2026, 12, 7, 12, 0, 0), QuickChoice::Hemen, Day(2026, 12, 7),
+                               At(12, 0, 3)},
+                    OffsetCase{MakeLocalSeconds(2026, 12, 7, 10, 15, 58), QuickChoice::Hemen,
+                               Day(2026, 12, 7), At(10, 16, 1)},
+                    OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 30, 10), QuickChoice::BirSaatSonra,
+                               Day(2026, 12, 8), At(0, 30, 10)},
+                    OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 0, 0), QuickChoice::IkiSaatSonra,
+                               Day(2026, 12, 8), At(1, 0, 0)},
+                    OffsetCase{MakeLocalSeconds(2026, 12, 7, 9, 45, 0), QuickChoice::YarimSaatSonra,
+                               Day(2026, 12, 7), At(10, 15, 0)},
+                    OffsetCase{MakeLocalSeconds(2026, 12, 7, 23, 59, 58), QuickChoice::Hemen,
+                               Day(2026, 12, 8), At(0, 0, 1)},
+                    OffsetCase{MakeLocalSeconds(2026, 12, 31, 23, 45, 0), QuickChoice::YarimSaatSonra,
+                               Day(2027, 1, 1), At(0, 15, 0)},
+                    OffsetCase{MakeLocalSeconds(2028, 2, 28, 23, 0, 0), QuickChoice::IkiSaatSonra,
+                               Day(2028, 2, 29), At(1, 0, 0)},
+                    OffsetCase{MakeLocalSeconds(2027, 2, 28, 23, 0, 0), QuickChoice::IkiSaatSonra,
+                               Day(2027, 3, 1), At(1, 0, 0)}));
 
 TEST(QuickOffset, IsWholeSecondsForEachChoice)
 {

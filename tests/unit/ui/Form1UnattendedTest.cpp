@@ -41,32 +41,11 @@ struct Unattended : testing::Test
         armedAt = h.clock.Monotonic();
     }
 
-    // Ticks every 500 ms, first running each step due; the real time from arming to the tick that began
-    // the closing, or nothing within span.
+    // The real time from arming to the tick that began the closing, or nothing within span.
     std::optional<milliseconds> TickUntilClosing(
         milliseconds span, std::vector<std::pair<milliseconds, std::function<void()>>> steps = {})
     {
-        while (h.clock.Monotonic() - armedAt < span)
-        {
-            h.clock.Advance(500ms);
-            const milliseconds now = h.clock.Monotonic() - armedAt;
-            for (auto& [at, step] : steps)
-            {
-                if (step && now >= at)
-                {
-                    std::exchange(step, nullptr)();
-                }
-            }
-            try
-            {
-                h.form.Timer1_Tick();
-            }
-            catch (const platform::ProgramEnded&)
-            {
-                return now;
-            }
-        }
-        return std::nullopt;
+        return h.TickUntilClosing(armedAt, span, std::move(steps));
     }
 
     Form1Harness h;

@@ -57,6 +57,22 @@ bool IsWithin(HWND window, HWND container)
     return window && (window == container || ::IsChild(container, window));
 }
 
+// A control that asked to hear when the mouse leaves it (a button does, to draw its hot state) keeps a timer
+// polling the mouse until then. Under Wine that timer never stops for a control hidden under the mouse: a
+// hundred wake-ups a second for as long as a closing waits in the notification area.
+void StopMouseTrackingWithin(HWND window)
+{
+    TRACKMOUSEEVENT tracking{};
+    tracking.cbSize = sizeof(tracking);
+    tracking.dwFlags = TME_QUERY;
+    if (::TrackMouseEvent(&tracking) && IsWithin(tracking.hwndTrack, window) &&
+        (tracking.dwFlags & (TME_HOVER | TME_LEAVE)) != 0)
+    {
+        tracking.dwFlags |= TME_CANCEL;
+        ::TrackMouseEvent(&tracking);
+    }
+}
+
 } // namespace
 
 Form1Window::Form1Window(HINSTANCE instance, const Win32Icons& icons, MessageLoop& loop) noexcept
@@ -343,6 +359,7 @@ void Form1Window::Show()
 
 void Form1Window::Hide()
 {
+    StopMouseTrackingWithin(hwnd_);
     ::ShowWindow(hwnd_, SW_HIDE);
 }
 

@@ -244,48 +244,12 @@ void OpenAndLeavePicker(const DorvikApp& app)
     WaitUntilGone(picker);
 }
 
-void ConfirmArming(const DorvikApp& app)
-{
-    Click(app.Control(ControlId::BtnDorvik));
-    const auto box = WaitForMessageBox(app.Process().Pid());
-    if (!box)
-    {
-        throw std::runtime_error("no confirmation box");
-    }
-    box->Answer(IDYES);
-    if (!WaitUntil([&] { return !app.Main().IsVisible(); }))
-    {
-        throw std::runtime_error("the window did not go to the notification area");
-    }
-}
-
 void ArmInClockMode(const DorvikApp& app)
 {
     // "İki Saat Sonra": nothing fires while the figures are taken.
     Click(app.Control(ControlId::OptHizli3));
     WaitUntil([&] { return IsChecked(app.Control(ControlId::OptHizli3)); });
-    ConfirmArming(app);
-}
-
-void ArmOnWindow(const DorvikApp& app, HWND watched)
-{
-    app.RunMenuCommand(MenuItem::ProgramaGore);
-    const Window picker = ShownPicker(app);
-    const Window combo = picker.Descendant(static_cast<int>(ControlId::ComboUygulama));
-    const std::vector<ComboItem> items = ComboItems(combo);
-    const auto chosen = std::find_if(items.begin(), items.end(), [&](const ComboItem& item) {
-        return item.data == reinterpret_cast<LRESULT>(watched);
-    });
-    if (chosen == items.end())
-    {
-        throw std::runtime_error("the watched window is not in the picker's list");
-    }
-    SelectComboItem(combo, static_cast<int>(chosen - items.begin()));
-    const Window choose = picker.Descendant(static_cast<int>(ControlId::BtnUygulamaSec));
-    WaitUntil([&] { return choose.IsEnabled(); });
-    Click(choose);
-    WaitUntilGone(picker);
-    ConfirmArming(app);
+    Arm(app);
 }
 
 struct ProcessorFigures
@@ -414,7 +378,8 @@ void MeasureProcessor(std::vector<Row>& rows, seconds span)
         const std::vector<Window> windows = VisibleTopLevelWindows(bystander.Pid());
         const ProcessorFigures bareAmongWindows = BareProcessorOver(span);
         DorvikApp app = DorvikApp::Start();
-        ArmOnWindow(app, windows.front().Handle());
+        ChooseApplication(app, windows.front());
+        Arm(app);
         AddProcessorRow(rows,
                         "armed in application mode, " + std::to_string(kBystanderWindows) + " other windows",
                         ProcessorOver(L"dorvik.exe", span), bareAmongWindows, span);
@@ -435,9 +400,8 @@ void MeasureClosingWait(std::vector<Row>& rows)
     constexpr std::chrono::milliseconds kMeasured{4500};
     const ProcessorFigures bare = BareProcessorOver(kMeasured);
     DorvikApp app = DorvikApp::Start();
-    ConfirmArming(app); // "Hemen!": the closing starts 3 s later
-    const Window statusBar = app.Control(ControlId::StatusBar1);
-    if (!WaitUntil([&] { return StatusBarText(statusBar) == L"Sistem hazırlanıyor..."; }, seconds(10)))
+    Arm(app); // "Hemen!": the closing starts 3 s later
+    if (!WaitUntil([&] { return ClosingHasBegun(app); }, seconds(10)))
     {
         throw std::runtime_error("the closing did not start");
     }
@@ -509,7 +473,7 @@ std::optional<std::string> WhyNoLongerArmed(const DorvikApp& app, const Window& 
     {
         return "the main window came back from the notification area";
     }
-    if (TryStatusText(app) == std::wstring(text::kSistemHazirlaniyor))
+    if (ClosingHasBegun(app))
     {
         return "the closing has started";
     }

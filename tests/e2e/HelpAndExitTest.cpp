@@ -61,10 +61,7 @@ void RestoreFromTheIcon(const DorvikApp& app)
 // A closing whose moment lies two hours ahead, so that nothing comes due while the test runs.
 void ArmFarAhead(const DorvikApp& app)
 {
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    SetClockTime(app, (now.wHour + 2) % 24, now.wMinute, now.wSecond);
-    Arm(app);
+    ArmAt(app, ClockTimeIn(2 * 3600));
     if (!WaitUntil([] { return TaskbarShows(ProgramIcon::Yellow); }))
     {
         throw std::runtime_error("no yellow icon after arming");

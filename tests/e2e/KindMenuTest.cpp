@@ -36,10 +36,7 @@ std::string Marks(const std::vector<MenuItem>& marked)
 // Arms a clock-mode closing for a time typed an hour ahead, so that it cannot come due during the test.
 void ArmAnHourAhead(const DorvikApp& app)
 {
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    SetClockTime(app, (now.wHour + 1) % 24, now.wMinute, now.wSecond);
-    Arm(app);
+    ArmAt(app, ClockTimeIn(3600));
 }
 
 TEST(KindMenu, EachChoiceMovesTheOnlyCheckMarkAndIsSilentWhileIdle)

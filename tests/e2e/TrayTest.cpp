@@ -92,10 +92,7 @@ void DeliverAndWait(const Window& main, UINT mouseMessage)
 // Arms a closing whose moment lies two hours ahead, so that nothing comes due while the test runs.
 void ArmFarAhead(const DorvikApp& app)
 {
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    SetClockTime(app, (now.wHour + 2) % 24, now.wMinute, now.wSecond);
-    Arm(app);
+    ArmAt(app, ClockTimeIn(2 * 3600));
 }
 
 void ExpectRestoredToTheForeground(const DorvikApp& app)

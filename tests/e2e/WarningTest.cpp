@@ -27,8 +27,7 @@ TEST(WarningWinebootStub, BalloonAMinuteAheadBringsTheWindowBackStillArmed)
     DorvikApp app = DorvikApp::Start();
     // Typing the time takes a few seconds; the target must still be more than a minute away when armed.
     const ClockTime target = ClockTimeIn(75);
-    SetClockTime(app, target.hour, target.minute, target.second);
-    Arm(app);
+    ArmAt(app, target);
 
     std::optional<BalloonNotification> balloon;
     ASSERT_TRUE(WaitUntil([&] { return (balloon = ShownBalloon()).has_value(); }, Milliseconds(30'000)))

@@ -40,6 +40,14 @@ ClockTime ClockTimeIn(int seconds)
     return {secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60};
 }
 
+int SecondsFrom(const ClockTime& from, const ClockTime& to)
+{
+    constexpr int kDay = 86400;
+    const int difference =
+        (to.hour - from.hour) * 3600 + (to.minute - from.minute) * 60 + (to.second - from.second);
+    return (difference + kDay) % kDay;
+}
+
 bool ClosingHasBegun(const DorvikApp& app)
 {
     return TryStatusText(app) == text::kSistemHazirlaniyor;
@@ -211,6 +219,12 @@ SteadyTime Arm(const DorvikApp& app)
     const auto question = AskToArm(app);
     Require(question.has_value(), "\"&Dorvik !!!\" asked nothing");
     return ConfirmArming(app, *question);
+}
+
+SteadyTime ArmAt(const DorvikApp& app, const ClockTime& time)
+{
+    SetClockTime(app, time.hour, time.minute, time.second);
+    return Arm(app);
 }
 
 bool RestoreFromTray(const DorvikApp& app)

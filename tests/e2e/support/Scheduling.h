@@ -118,4 +118,11 @@ struct ClockTime
 // The local time of day this many seconds from now.
 ClockTime ClockTimeIn(int seconds);
 
+// How many seconds after from the clock shows to, counting across midnight.
+int SecondsFrom(const ClockTime& from, const ClockTime& to);
+
+// Types the time into the clock fields (SetClockTime) and arms (Arm). Throws std::runtime_error when a step
+// does not take effect.
+SteadyTime ArmAt(const DorvikApp& app, const ClockTime& time);
+
 } // namespace dorvik::e2e

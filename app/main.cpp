@@ -19,6 +19,7 @@
 #include "platform/win32/Win32WindowSystem.h"
 #include "ui/Form1.h"
 #include "ui/Modulum.h"
+#include "ui/win32/CountdownWarningWindow.h"
 #include "ui/win32/Form1Window.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Win32PickerHost.h"
@@ -84,6 +85,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     dialogs.SetOwner(window.Hwnd());
     win32::Win32PickerHost picker(instance, loop, modulum, window);
     picker.SetOwner(window.Hwnd());
+    win32::CountdownWarningWindow countdown(instance, icons, loop);
 
     Form1 form(window, modulum,
                Form1Services{.clock = clock,
@@ -94,8 +96,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                              .tray = tray,
                              .power = power,
                              .events = loop,
-                             .picker = picker});
+                             .picker = picker,
+                             .countdown = countdown});
     window.Attach(form);
+    countdown.Attach(form.Countdown());
     form.Form_Load();
     if (request.action == command::Action::Arm)
     {

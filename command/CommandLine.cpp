@@ -24,6 +24,7 @@ enum class Role
     Saat,
     Program,
     Cancel,
+    Status,
     Help
 };
 
@@ -41,7 +42,7 @@ constexpr Switch kSwitches[] = {
     {L"hemen", Role::Hemen, ClosingKind::Shutdown},  {L"sonra", Role::Sonra, ClosingKind::Shutdown},
     {L"saat", Role::Saat, ClosingKind::Shutdown},    {L"program", Role::Program, ClosingKind::Shutdown},
     {L"iptal", Role::Cancel, ClosingKind::Shutdown}, {L"a", Role::Cancel, ClosingKind::Shutdown},
-    {L"?", Role::Help, ClosingKind::Shutdown},
+    {L"durum", Role::Status, ClosingKind::Shutdown}, {L"?", Role::Help, ClosingKind::Shutdown},
 };
 
 constexpr wchar_t AsciiLower(wchar_t c) noexcept
@@ -198,7 +199,11 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
     ArmRequest& arm = request.arm;
     const std::wstring* kindArgument = nullptr; // as typed, to name it when it stands alone
     bool momentGiven = false;
-    bool cancel = false;
+    // /iptal and /durum stand alone.
+    const Switch* alone = nullptr;
+    const auto withAlone = [](const Switch& single) {
+        return single.role == Role::Cancel ? text::kCommandWithCancel : text::kCommandWithStatus;
+    };
     for (std::size_t i = 0; i < arguments.size(); ++i)
     {
         const std::wstring& argument = arguments[i];
@@ -207,20 +212,21 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
         {
             return Invalid(Fill(text::kCommandUnknown, argument));
         }
-        if (cancel)
+        if (alone != nullptr)
         {
-            return Invalid(Fill(text::kCommandWithCancel, argument));
+            return Invalid(Fill(withAlone(*alone), argument));
         }
         switch (known->role)
         {
         case Role::Help: // answered before the walk
             break;
         case Role::Cancel:
+        case Role::Status:
             if (i != 0)
             {
-                return Invalid(Fill(text::kCommandWithCancel, arguments.front()));
+                return Invalid(Fill(withAlone(*known), arguments.front()));
             }
-            cancel = true;
+            alone = known;
             break;
         case Role::Kind:
             if (kindArgument != nullptr)
@@ -262,9 +268,9 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
         }
     }
 
-    if (cancel)
+    if (alone != nullptr)
     {
-        request.action = Action::Cancel;
+        request.action = alone->role == Role::Cancel ? Action::Cancel : Action::Status;
         return request;
     }
     if (kindArgument != nullptr && !momentGiven && !arm.program)
@@ -300,7 +306,8 @@ std::wstring OutcomeMessage(ExitCode code, const Request& request)
     case ExitCode::UsageError:
         return request.error;
     case ExitCode::NothingToCancel:
-        return std::wstring(text::kCommandNothingToCancel);
+        return std::wstring(request.action == Action::Status ? text::kNothingArmed
+                                                             : text::kCommandNothingToCancel);
     case ExitCode::NoSuchWindow:
         return Fill(text::kCommandNoSuchWindow, request.arm.program.value_or(std::wstring()));
     case ExitCode::AlreadyArmed:

@@ -16,7 +16,8 @@ enum class ExitCode : int
 {
     Done = 0,
     UsageError = 1,
-    NothingToCancel = 2,
+    NothingToCancel = 2, // nothing armed: nothing to cancel, or nothing to tell of
+
     NoSuchWindow = 3,
     AlreadyArmed = 4,
     Busy = 5
@@ -45,6 +46,7 @@ enum class Action
     OpenWindow,
     Arm,
     Cancel,
+    Status, // what the running copy has armed
     ShowUsage,
     Invalid
 };
@@ -67,8 +69,9 @@ ExitCode ExitCodeOf(const Request& request);
 // Line by line, each line ending with "\r\n".
 std::wstring UsageText();
 
-// The sentence printed for an answer from 2 to 5; NoSuchWindow names request.arm.program. UsageError gives
-// request.error and Done nothing, so that a caller can print whatever comes back.
+// The sentence printed for an answer from 2 to 5; NoSuchWindow names request.arm.program, and NothingToCancel
+// says for a status that nothing is armed. UsageError gives request.error and Done nothing, so that a caller
+// can print whatever comes back.
 std::wstring OutcomeMessage(ExitCode code, const Request& request);
 
 } // namespace dorvik::command

@@ -27,17 +27,20 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
                                                  std::span<const std::wstring> arguments,
                                                  platform::IInstance& instance, platform::IOutput& output)
 {
-    if (request.action != Action::Arm && request.action != Action::Cancel)
+    if (request.action != Action::Arm && request.action != Action::Cancel && request.action != Action::Status)
     {
         return std::nullopt;
     }
+    // A status is what was asked for, whatever it says; everything else but success explains a refusal.
+    const OutputStream answerStream =
+        request.action == Action::Status ? OutputStream::Output : OutputStream::Error;
     if (!instance.PreviousInstance())
     {
         if (request.action == Action::Arm)
         {
             return std::nullopt;
         }
-        output.Print(OutputStream::Error, OutcomeMessage(ExitCode::NothingToCancel, request));
+        output.Print(answerStream, OutcomeMessage(ExitCode::NothingToCancel, request));
         return ExitCode::NothingToCancel;
     }
     const std::optional<std::wstring> payload = EncodeArguments(arguments);
@@ -46,16 +49,20 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
         output.Print(OutputStream::Error, text::kCommandTooLong);
         return ExitCode::UsageError;
     }
-    const std::optional<int> answer = instance.HandToRunningCopy(*payload);
+    const std::optional<platform::RunningCopyAnswer> answer = instance.HandToRunningCopy(*payload);
     if (!answer)
     {
         output.Print(OutputStream::Error, text::kCommandNoAnswer);
         return ExitCode::Busy;
     }
-    const auto code = static_cast<ExitCode>(*answer);
-    if (const std::wstring message = OutcomeMessage(code, request); !message.empty())
+    const auto code = static_cast<ExitCode>(answer->exitCode);
+    if (code == ExitCode::Done && request.action == Action::Status)
     {
-        output.Print(OutputStream::Error, message);
+        output.Print(OutputStream::Output, answer->text);
+    }
+    else if (const std::wstring message = OutcomeMessage(code, request); !message.empty())
+    {
+        output.Print(code == ExitCode::NothingToCancel ? answerStream : OutputStream::Error, message);
     }
     return code;
 }

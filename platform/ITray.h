@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,10 +24,14 @@ inline constexpr std::uint32_t kTrayFieldIcon = 0x2;
 inline constexpr std::uint32_t kTrayFieldTip = 0x4;
 
 // The window messages that the notification area's callback carries: the callback message the program asks
-// for, and the mouse messages it reports from over the icon.
+// for, the mouse messages it reports from over the icon and, for an icon of version 3, what the user did
+// with it from the mouse or the keyboard.
 inline constexpr std::uint32_t kMouseMoveMessage = 0x200; // WM_MOUSEMOVE
 inline constexpr int kLeftButtonUpMessage = 0x202;        // WM_LBUTTONUP
 inline constexpr int kRightButtonUpMessage = 0x205;       // WM_RBUTTONUP
+inline constexpr int kContextMenuMessage = 0x7B;          // WM_CONTEXTMENU: right click, Shift+F10, menu key
+inline constexpr int kSelectMessage = 0x400;              // NIN_SELECT: chosen with the mouse
+inline constexpr int kKeySelectMessage = 0x401;           // NIN_KEYSELECT: Enter or Space on the icon
 inline constexpr int kBalloonClickMessage = 0x405;        // NIN_BALLOONUSERCLICK
 
 // The fields of the shell's notify-icon record that the program fills.
@@ -53,6 +58,13 @@ public:
     // Shows a balloon notification with the information icon at the icon that data names. A click on it
     // comes back through the callback as kBalloonClickMessage.
     virtual bool ShowBalloon(const NotifyIconData& data, std::wstring_view title, std::wstring_view text) = 0;
+
+    // Where the icon that data names stands on the screen; where the notification area lies when the shell
+    // does not say; nothing when neither is known.
+    virtual std::optional<ScreenRect> IconArea(const NotifyIconData& data) = 0;
+
+    // Gives the keyboard focus back to the icon, as after a menu the user opened from the keyboard.
+    virtual bool ReturnFocus(const NotifyIconData& data) = 0;
 };
 
 } // namespace dorvik::platform

@@ -29,6 +29,17 @@ enum class DcHandle : std::uintptr_t
     None = 0
 };
 
+// A rectangle of the screen in pixels, right and bottom excluded.
+struct ScreenRect
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
 // The three pictures of the program: green while idle, yellow while a closing is armed, red while it runs.
 enum class IconId
 {

@@ -64,6 +64,30 @@ inline constexpr auto kWarningBilgisayariYenidenBaslat =
 inline constexpr auto kWarningOturumuKapat = L"Oturum bir dakika sonra kapatılacak."sv;
 inline constexpr auto kWarningHowToCancel = L"Vazgeçmek için buraya tıklayın."sv;
 
+// The last-minute window: its sentence by kind, with the whole seconds left between the two halves, and
+// its buttons.
+inline constexpr auto kCountdownBilgisayarBefore = L"Bilgisayar "sv;
+inline constexpr auto kCountdownOturumBefore = L"Oturum "sv;
+inline constexpr auto kCountdownKapatilacakAfter = L" saniye sonra kapatılacak."sv;
+inline constexpr auto kCountdownYenidenBaslatilacakAfter = L" saniye sonra yeniden başlatılacak."sv;
+inline constexpr auto kBtnVazgec = L"&Vazgeç"sv;
+inline constexpr auto kBtnErtele = L"&10 Dakika Ertele"sv;
+
+// An armed closing in one line, as the icon's tip and "/durum" give it: "Kapatma 23:30:00 (1 sa 12 dk
+// kaldı)", "Kapatma: izlenen pencere kapandıktan 30 dk sonra".
+inline constexpr auto kStatusShutdown = L"Kapatma"sv;
+inline constexpr auto kStatusRestart = L"Yeniden başlatma"sv;
+inline constexpr auto kStatusLogOff = L"Oturum kapatma"sv;
+inline constexpr auto kStatusLeft = L" kaldı)"sv;
+inline constexpr auto kStatusWhenWindowGoes = L": izlenen pencere kapanınca"sv;
+inline constexpr auto kStatusAfterWindowBefore = L": izlenen pencere kapandıktan "sv;
+inline constexpr auto kStatusAfterWindowAfter = L" sonra"sv;
+inline constexpr auto kStatusAfterWindowAt = L": izlenen pencere kapandıktan sonra saat "sv;
+inline constexpr auto kUnitHour = L"sa"sv;
+inline constexpr auto kUnitMinute = L"dk"sv;
+inline constexpr auto kUnitSecond = L"sn"sv;
+inline constexpr auto kNothingArmed = L"Kurulu kapama yok."sv;
+
 // Why the computer is kept awake while a closing is armed, as Windows lists it ("powercfg /requests").
 inline constexpr auto kAwakeAtBefore = L"Dorvik: kapama "sv;
 inline constexpr auto kAwakeAtAfter = L" için kurulu"sv;
@@ -114,6 +138,7 @@ inline constexpr auto kCommandSecondProgram =
 inline constexpr auto kCommandKindAlone =
     L"'%1' tek başına yetmez: bir zaman (/hemen, /sonra, /saat) ya da /program da verilmeli."sv;
 inline constexpr auto kCommandWithCancel = L"'%1' ile /iptal birlikte kullanılamaz."sv;
+inline constexpr auto kCommandWithStatus = L"'%1' ile /durum birlikte kullanılamaz."sv;
 inline constexpr auto kCommandNothingToCancel = L"İptal edilecek kurulu bir kapama yok."sv;
 inline constexpr auto kCommandNoSuchWindow = L"'%1' başlıklı bir pencere bulunamadı."sv;
 inline constexpr auto kCommandAlreadyArmed =
@@ -129,6 +154,7 @@ inline constexpr std::wstring_view kCommandUsage[] = {
     L"  dorvik.exe [TÜR] ZAMAN                       saate göre kapama kurar"sv,
     L"  dorvik.exe [TÜR] [ZAMAN] /program \"BAŞLIK\"   başlığı verilen pencere kapanınca kapama kurar"sv,
     L"  dorvik.exe /iptal                            çalışan Dorvik!'teki kurulu kapamayı iptal eder"sv,
+    L"  dorvik.exe /durum                            kurulu kapamanın ne zaman geleceğini yazar"sv,
     L"  dorvik.exe /?                                bu yardımı gösterir"sv,
     L""sv,
     L"TÜR:    /kapat (/s) bilgisayarı kapatır (varsayılan), /yeniden (/r) yeniden başlatır,"sv,
@@ -138,7 +164,7 @@ inline constexpr std::wstring_view kCommandUsage[] = {
     L"        /program ile ZAMAN, pencere kapandığı andan itibaren sayılır."sv,
     L"/iptal yerine /a, anahtarların başında / yerine - de yazılabilir."sv,
     L""sv,
-    L"Çıkış kodları: 0 tamam, 1 kullanım hatası, 2 iptal edilecek kapama yok,"sv,
+    L"Çıkış kodları: 0 tamam, 1 kullanım hatası, 2 kurulu kapama yok,"sv,
     L"3 bu başlıkta pencere yok, 4 zaten kurulu bir kapama var, 5 Dorvik! meşgul."sv,
 };
 

@@ -29,6 +29,13 @@ public:
         return shell_.ShowBalloon(data, title, text);
     }
 
+    std::optional<platform::ScreenRect> IconArea(const platform::NotifyIconData& data) override
+    {
+        return shell_.IconArea(data);
+    }
+
+    bool ReturnFocus(const platform::NotifyIconData& data) override { return shell_.ReturnFocus(data); }
+
     // Adds the icon. The shell refuses while it is starting (at log-on) or busy, so a refusal is tried again
     // after a pause that grows, for a few seconds, handling events meanwhile. True once the icon is there.
     bool AddPatiently(const platform::NotifyIconData& data);

@@ -17,6 +17,9 @@ inline constexpr std::uint32_t kCallbackMessage = platform::kMouseMoveMessage;
 
 inline constexpr int kLeftButtonUp = platform::kLeftButtonUpMessage;
 inline constexpr int kRightButtonUp = platform::kRightButtonUpMessage;
+inline constexpr int kContextMenu = platform::kContextMenuMessage;
+inline constexpr int kSelect = platform::kSelectMessage;
+inline constexpr int kKeySelect = platform::kKeySelectMessage;
 inline constexpr int kBalloonClick = platform::kBalloonClickMessage;
 
 platform::NotifyIconData MakeTepsiKaydi(platform::WindowId form, platform::IconId icon,

@@ -35,6 +35,11 @@ enum class ControlId : int
     BtnUygulamaSec = 2003,
     ComboUygulama = 2004,
     Yenile = 2005,
+
+    // The last-minute window.
+    LblGeriSayim = 3001,
+    BtnErtele = 3002,
+    BtnVazgec = 3003,
 };
 
 constexpr int kSaatCount = 3;

@@ -76,6 +76,7 @@ Form1::Form1(IForm1View& view, Modulum& modulum, const Form1Services& services)
     , modulum_(modulum)
     , services_(services)
     , tray_(services.tray, services.clock, services.events)
+    , countdown_(services.countdown, *this)
 {
 }
 
@@ -136,55 +137,6 @@ void Form1::Form_Load()
     }
 }
 
-bool Form1::HideToTray()
-{
-    // The window goes only once its icon is there: without one, the program would be out of reach.
-    if (!tray_.AddPatiently(modulum_.TepsiKaydi))
-    {
-        return false;
-    }
-    view_.Hide();
-    return true;
-}
-
-void Form1::Form_Resize()
-{
-    if (view_.State() == WindowState::Minimized)
-    {
-        HideToTray();
-    }
-}
-
-void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double /*y*/)
-{
-    // The shell's callback arrives as a mouse move, so does every real move over the shown window, and a
-    // window wider than 514 pixels (325 % scaling) has real moves at the callback's numbers.
-    if (!tray_.IconPresent())
-    {
-        return;
-    }
-    const int mouseMessage =
-        tray::DecodeCallbackX(x, view_.CoordinateUnit() == ScaleMode::Twip, view_.TwipsPerPixelX());
-    if (mouseMessage == tray::kLeftButtonUp)
-    {
-        tray_.Notify(TrayMessage::Delete, modulum_.TepsiKaydi);
-        view_.SetState(WindowState::Normal);
-        view_.SetForeground();
-        view_.Show();
-    }
-    else if (mouseMessage == tray::kBalloonClick)
-    {
-        // The warning says "click here to stop it": the window comes back where the closing can be cancelled.
-        mPopRestore_Click();
-    }
-    else if (mouseMessage == tray::kRightButtonUp)
-    {
-        // The window must be in the foreground, or the menu stays open when the user clicks elsewhere.
-        view_.SetForeground();
-        view_.PopupMenu(MenuItem::mPopupSys);
-    }
-}
-
 void Form1::Form_Unload()
 {
     modulum_.Pencereler.reset();
@@ -195,82 +147,6 @@ void Form1::Form_Unload()
 bool Form1::Form_QueryEndSession()
 {
     return true;
-}
-
-void Form1::Form_EndSession(bool ending)
-{
-    if (ending && tray_.IconPresent())
-    {
-        tray_.Notify(TrayMessage::Delete, modulum_.TepsiKaydi);
-    }
-}
-
-void Form1::Form_TaskbarCreated()
-{
-    if (!tray_.IconPresent())
-    {
-        return;
-    }
-    tray_.ShellRestarted();
-    if (!tray_.AddPatiently(modulum_.TepsiKaydi))
-    {
-        // The hidden window would have no way back: it comes back itself.
-        view_.SetState(WindowState::Normal);
-        view_.Show();
-    }
-}
-
-void Form1::Saat_KeyPress(int index, wchar_t& keyAscii)
-{
-    commandDelay_.reset();
-    if (scheduler::IsAcceptedKey(keyAscii))
-    {
-        fields_.OncekiMetin = view_.Text(Saat(index));
-        return;
-    }
-    view_.SetText(Saat(index), L"");
-    keyAscii = 0;
-}
-
-void Form1::Saat_Change(int index)
-{
-    const std::wstring current = view_.Text(Saat(index));
-    if (current.empty())
-    {
-        return;
-    }
-    const int limit = scheduler::FieldLimit(index);
-    if (const auto value = scheduler::FieldNumber(current); value && *value <= limit)
-    {
-        return;
-    }
-    // Back to the text before the last key. That text may belong to another field, or have come from a paste,
-    // so it is taken only when it fits this field; otherwise the field is emptied. Either way the assignment
-    // below raises this handler once more and stops there.
-    const auto previous = scheduler::FieldNumber(fields_.OncekiMetin);
-    const bool previousFits = previous && *previous <= limit;
-    view_.SetText(Saat(index), previousFits ? fields_.OncekiMetin : std::wstring());
-}
-
-void Form1::Saat_GotFocus(int index)
-{
-    fields_.SaatKutusu = static_cast<std::uint8_t>(index);
-    const int limit = scheduler::FieldLimit(index);
-    view_.SetScrollMin(limit);
-    const int value = scheduler::FieldNumber(view_.Text(Saat(index))).value_or(0);
-    view_.SetScrollValue(std::clamp(value, 0, limit));
-}
-
-void Form1::VScroll1_Change()
-{
-    commandDelay_.reset();
-    view_.SetText(Saat(fields_.SaatKutusu), scheduler::FieldText(view_.ScrollValue()));
-}
-
-void Form1::Command2_Click()
-{
-    view_.SetVisible(ControlId::SaatSec, false);
-    view_.SetEnabled(ControlId::FrmKapama, true);
 }
 
 void Form1::OpenClockFrame(int index)
@@ -316,9 +192,12 @@ void Form1::Disarm()
 {
     modulum_.KapamaAktif = false;
     fields_.ZamanHesaplanacak = true;
-    warningOwed_ = false;
+    balloonOwed_ = false;
+    countdownOwed_ = false;
+    countdown_.Close();
     commandDelay_.reset();
     UpdateAwakeRequest();
+    UpdateTip();
 }
 
 void Form1::SaateGore_Click()
@@ -413,6 +292,7 @@ void Form1::BtnDorvik_Click()
     }
     modulum_.KapamaAktif = true;
     UpdateAwakeRequest();
+    UpdateTip();
     SetFormIcon(IconId::DorvikSet);
     HideToTray();
 }
@@ -428,31 +308,39 @@ void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed e
     }
     else if (view_.Value(OptHizli(kSaatiBelirle)))
     {
-        // An empty field, or one that holds no number, counts as 0.
-        scheduler::TimeOfDay typed{};
-        for (int i = 0; i < kSaatCount; ++i)
-        {
-            const int value = scheduler::FieldNumber(view_.Text(Saat(i))).value_or(0);
-            typed[static_cast<std::size_t>(i)] =
-                static_cast<std::uint8_t>(std::clamp(value, 0, scheduler::FieldLimit(i)));
-        }
-        target = scheduler::TargetAt(now, typed);
+        target = scheduler::TargetAt(now, TypedTime());
     }
     else
     {
-        auto choice = scheduler::QuickChoice::IkiSaatSonra;
-        for (const auto candidate : {scheduler::QuickChoice::Hemen, scheduler::QuickChoice::YarimSaatSonra,
-                                     scheduler::QuickChoice::BirSaatSonra})
-        {
-            if (view_.Value(OptHizli(static_cast<int>(candidate))))
-            {
-                choice = candidate;
-                break;
-            }
-        }
-        target = scheduler::TargetAfter(now, elapsed, scheduler::QuickOffset(choice));
+        target = scheduler::TargetAfter(now, elapsed, scheduler::QuickOffset(SelectedQuickDelay()));
     }
     SetTarget(target, now, elapsed);
+}
+
+scheduler::TimeOfDay Form1::TypedTime() const
+{
+    // An empty field, or one that holds no number, counts as 0.
+    scheduler::TimeOfDay typed{};
+    for (int i = 0; i < kSaatCount; ++i)
+    {
+        const int value = scheduler::FieldNumber(view_.Text(Saat(i))).value_or(0);
+        typed[static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(std::clamp(value, 0, scheduler::FieldLimit(i)));
+    }
+    return typed;
+}
+
+scheduler::QuickChoice Form1::SelectedQuickDelay() const
+{
+    for (const auto candidate : {scheduler::QuickChoice::Hemen, scheduler::QuickChoice::YarimSaatSonra,
+                                 scheduler::QuickChoice::BirSaatSonra})
+    {
+        if (view_.Value(OptHizli(static_cast<int>(candidate))))
+        {
+            return candidate;
+        }
+    }
+    return scheduler::QuickChoice::IkiSaatSonra;
 }
 
 void Form1::Timer1_Tick()
@@ -466,7 +354,7 @@ void Form1::Timer1_Tick()
     platform::LocalDateTime t;
     const scheduler::LocalSeconds now = Now(t);
     const scheduler::Elapsed elapsed = services_.clock.Monotonic();
-    const bool slept = NoteReadings(now, elapsed);
+    const ReadingChange change = NoteReadings(now, elapsed);
 
     // WM_TIMER is coalesced and may come late, so the status text is built from the clock, never counted.
     fields_.IkiNoktaGorunur = !fields_.IkiNoktaGorunur;
@@ -488,20 +376,25 @@ void Form1::Timer1_Tick()
     }
     if (!decision.compare)
     {
+        UpdateTip();
+        return;
+    }
+    // A closing due within a minute of the computer waking, or of the wall clock jumping over it, does not
+    // come in the face of whoever is there: they get the full minute and the warning. A target missed for
+    // any other reason closes now.
+    if (MustPutOff(change, now, elapsed))
+    {
+        PutOffAfterSleep(now, elapsed);
         return;
     }
     if (scheduler::TargetReached(fields_.HedefZaman, now, elapsed))
     {
-        // A target that passed while the computer slept does not close it in the face of whoever woke it:
-        // they get a minute and the warning. A target missed for any other reason closes now.
-        if (slept)
-        {
-            PutOffAfterSleep(now, elapsed);
-            return;
-        }
+        countdown_.Close();
         KapamayiUygula();
     }
+    UpdateTip();
     WarnIfDue(now, elapsed);
+    countdown_.Count(KindFromMarks(), scheduler::TimeLeft(fields_.HedefZaman, now, elapsed));
 }
 
 void Form1::SelectKind(MenuItem item, std::wstring_view changedMessage)
@@ -513,6 +406,7 @@ void Form1::SelectKind(MenuItem item, std::wstring_view changedMessage)
     MarkKind(item);
     if (modulum_.KapamaAktif)
     {
+        UpdateTip();
         MsgBox(changedMessage, view_.Caption(), MsgStyle::Information);
     }
 }
@@ -538,20 +432,6 @@ void Form1::OturumuKapat_Click()
 void Form1::BilgisayariYenidenBaslat_Click()
 {
     SelectKind(MenuItem::BilgisayariYenidenBaslat, text::kKindChangedBilgisayariYenidenBaslat);
-}
-
-void Form1::mPopRestore_Click()
-{
-    view_.SetState(WindowState::Normal);
-    view_.SetForeground();
-    view_.Show();
-    tray_.Notify(TrayMessage::Delete, modulum_.TepsiKaydi);
-}
-
-void Form1::mPopExit_Click()
-{
-    tray_.Notify(TrayMessage::Delete, modulum_.TepsiKaydi);
-    EndProgram();
 }
 
 void Form1::Cikis_Click()

@@ -2,6 +2,7 @@
 // kind of closing, the notification area and the ways out.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,9 +18,12 @@
 #include "platform/IRuntime.h"
 #include "platform/ITray.h"
 #include "platform/IWindowSystem.h"
+#include "scheduler/ArmedStatus.h"
 #include "scheduler/Choices.h"
 #include "scheduler/HedefZaman.h"
 #include "tray/TrayPresence.h"
+#include "ui/CountdownWarning.h"
+#include "ui/ICountdownWarningView.h"
 #include "ui/IForm1View.h"
 #include "ui/IPickerHost.h"
 #include "ui/Modulum.h"
@@ -38,6 +42,7 @@ struct Form1Services
     platform::IPower& power;
     platform::IEventPump& events;
     IPickerHost& picker;
+    ICountdownWarningView& countdown;
 };
 
 // The fields of the window that the handlers share.
@@ -55,7 +60,8 @@ struct Form1Fields
     bool ZamanHesaplanacak = true;
 };
 
-class Form1
+// The last-minute window is the main window's own: its buttons act on the closing the main window armed.
+class Form1 final : private ICountdownWarningHost
 {
 public:
     Form1(IForm1View& view, Modulum& modulum, const Form1Services& services);
@@ -64,6 +70,9 @@ public:
     Form1& operator=(const Form1&) = delete;
 
     const Form1Fields& Fields() const noexcept { return fields_; }
+
+    // The last-minute window's handlers, for the window that shows it.
+    CountdownWarning& Countdown() noexcept { return countdown_; }
 
     void Form_Load();
     void Form_Resize();
@@ -79,8 +88,11 @@ public:
     void Form_Resume();
     // A command line to arm or cancel, given to this copy at its start or handed on by a later one.
     command::ExitCode Form_CommandLine(const command::Request& request);
-    // A command line handed on by a later copy, as it arrived: checked before anything is done.
-    command::ExitCode Form_CopyData(std::wstring_view payload);
+    // A command line handed on by a later copy, as it arrived: checked before anything is done. A question
+    // ("/durum") gets its answer in answerText as well as its exit code.
+    command::ExitCode Form_CopyData(std::wstring_view payload, std::wstring* answerText = nullptr);
+    // The armed closing in one line, as the icon's tip shows it under the caption; nothing when none is.
+    std::optional<std::wstring> ArmedStatus() const;
 
     void Saat_KeyPress(int index, wchar_t& keyAscii);
     void Saat_Change(int index);
@@ -107,6 +119,10 @@ public:
 private:
     class ClosingWindow;
 
+    // The last-minute window's buttons.
+    void CancelClosing() override;
+    void PostponeClosing(std::chrono::minutes by) override;
+
     void OpenClockFrame(int index);
     void CancelArmedClosing(bool repaint);
     // The kind menu's items, each with the kind of closing its check mark stands for.
@@ -120,18 +136,39 @@ private:
     // Moves the kind menu's only check mark to this item.
     void MarkKind(MenuItem item);
     scheduler::ClosingKind KindFromMarks() const;
+    command::ExitCode AnswerStatus(std::wstring* answerText) const;
     void SetFormIcon(platform::IconId icon);
     bool HideToTray();
+    void RestoreFromTray();
+    // Opens the tray menu at the mouse, or beside the icon for a menu asked for from the keyboard.
+    void OpenTrayMenu(bool fromKeyboard);
     void Disarm();
+    // The tip of the icon: the caption, and under it the armed closing with the time left.
+    void UpdateTip();
     platform::MsgResult MsgBox(std::wstring_view text, std::wstring_view title, platform::MsgStyle style);
     void ShowInClockFields(const scheduler::TimeOfDay& time);
     platform::WindowId FirstListedWindowTitled(std::wstring_view title) const;
+    scheduler::TimeOfDay TypedTime() const;
+    // The quick choice whose delay counts, "Saati Belirle" aside: the first selected, else "İki Saat Sonra".
+    scheduler::QuickChoice SelectedQuickDelay() const;
     void HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
     void SetTarget(const scheduler::Target& target, scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
     void UpdateAwakeRequest();
-    // Compares this reading with the last one: true when the computer slept in between. A wall clock gone
-    // back moves a time of day to the next time the wall clock shows it.
-    bool NoteReadings(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
+
+    struct ReadingChange
+    {
+        // The computer slept since the last reading.
+        bool slept = false;
+        // The wall clock jumped ahead over the time of day the closing waits for.
+        bool jumpedOverTarget = false;
+    };
+
+    // Compares this reading with the last one. A wall clock gone back moves a time of day to the next time
+    // the wall clock shows it.
+    ReadingChange NoteReadings(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
+    // After a sleep or a jump of the wall clock the user has the full minute and the warning.
+    bool MustPutOff(const ReadingChange& change, scheduler::LocalSeconds now,
+                    scheduler::Elapsed elapsed) const;
     void PutOffAfterSleep(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
     void WarnIfDue(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
     [[noreturn]] void KapamayiUygula();
@@ -142,6 +179,7 @@ private:
     Modulum& modulum_;
     Form1Services services_;
     tray::TrayPresence tray_;
+    CountdownWarning countdown_;
 
     struct Readings
     {
@@ -153,8 +191,13 @@ private:
     Form1Fields fields_;
     bool closingUnderWay_ = false;
     std::optional<Readings> lastReadings_;
-    // The warning a minute before the closing is owed for the present target and not yet shown.
-    bool warningOwed_ = false;
+    // The warnings a minute before the closing that are owed for the present target and not yet shown: the
+    // balloon, and the window that counts the last minute.
+    bool balloonOwed_ = false;
+    bool countdownOwed_ = false;
+    // The tray menu is open; the shell reports a right click twice (its release, then as a context menu).
+    bool trayMenuOpen_ = false;
+    int lastTrayMessage_ = 0;
     // What Windows is told keeps the computer awake; empty while it may sleep.
     std::wstring awakeReason_;
     // Message boxes and the picker open now: a command line is refused meanwhile.

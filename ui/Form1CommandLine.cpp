@@ -21,20 +21,45 @@ constexpr int kSaatiBelirle = static_cast<int>(scheduler::QuickChoice::SaatiBeli
 
 } // namespace
 
-command::ExitCode Form1::Form_CopyData(std::wstring_view payload)
+command::ExitCode Form1::Form_CopyData(std::wstring_view payload, std::wstring* answerText)
 {
-    // Checked as a command line of this program's own, whoever sent it: nothing but arming and cancelling.
+    // Checked as a command line of this program's own, whoever sent it: nothing but arming, cancelling and
+    // asking.
     const std::optional<std::vector<std::wstring>> arguments = command::DecodeArguments(payload);
     if (!arguments)
     {
         return command::ExitCode::UsageError;
     }
     const command::Request request = command::ParseCommandLine(*arguments);
+    if (request.action == command::Action::Status)
+    {
+        return AnswerStatus(answerText);
+    }
     if (request.action != command::Action::Arm && request.action != command::Action::Cancel)
     {
         return command::ExitCode::UsageError;
     }
     return Form_CommandLine(request);
+}
+
+command::ExitCode Form1::AnswerStatus(std::wstring* answerText) const
+{
+    // A look changes nothing, so it is answered while a box is open too; once the closing has begun there is
+    // no moment left to tell of.
+    if (closingUnderWay_)
+    {
+        return command::ExitCode::Busy;
+    }
+    const std::optional<std::wstring> line = ArmedStatus();
+    if (!line)
+    {
+        return command::ExitCode::NothingToCancel;
+    }
+    if (answerText)
+    {
+        *answerText = *line;
+    }
+    return command::ExitCode::Done;
 }
 
 command::ExitCode Form1::Form_CommandLine(const command::Request& request)
@@ -51,12 +76,7 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
             return ExitCode::NothingToCancel;
         }
         // As the window's own cancel leaves the program, without its message: nobody may be there to read it.
-        SetFormIcon(IconId::Dorvik);
-        if (tray_.IconPresent())
-        {
-            tray_.Notify(TrayMessage::Modify, modulum_.TepsiKaydi);
-        }
-        Disarm();
+        CancelClosing();
         return ExitCode::Done;
     }
     if (request.action != command::Action::Arm)
@@ -113,6 +133,7 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
     }
     modulum_.KapamaAktif = true;
     UpdateAwakeRequest();
+    UpdateTip();
     SetFormIcon(IconId::DorvikSet);
     // Armed at start-up the window was never shown: without an icon it must be, or nothing could reach it.
     if (!HideToTray() && !view_.Shown())

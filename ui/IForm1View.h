@@ -1,6 +1,7 @@
 // The main window as its handlers see it: controls, menus and the window itself, without Windows types.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,8 +58,9 @@ public:
 
     virtual bool Checked(MenuItem item) const = 0;
     virtual void SetChecked(MenuItem item, bool checked) = 0;
-    // Pops the menu up at the mouse position and returns when it has closed; a chosen command has run.
-    virtual void PopupMenu(MenuItem menu) = 0;
+    // Pops the menu up and returns when it has closed; a chosen command has run. It opens at the mouse
+    // position, or beside the given area of the screen, as a menu opened from the keyboard does at its icon.
+    virtual void PopupMenu(MenuItem menu, const std::optional<platform::ScreenRect>& beside) = 0;
 
     virtual std::wstring Caption() const = 0;
     virtual platform::WindowId Handle() const = 0;

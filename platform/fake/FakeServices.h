@@ -21,15 +21,20 @@ class FakeInstance final : public IInstance
 public:
     bool PreviousInstance() const override { return previous; }
 
-    std::optional<int> HandToRunningCopy(std::wstring_view payload) override
+    std::optional<RunningCopyAnswer> HandToRunningCopy(std::wstring_view payload) override
     {
         handed.emplace_back(payload);
-        return runningCopyAnswer;
+        if (!runningCopyAnswer)
+        {
+            return std::nullopt;
+        }
+        return RunningCopyAnswer{*runningCopyAnswer, runningCopyText};
     }
 
     bool previous = false;
     // What the running copy answers; nothing: it does not answer.
     std::optional<int> runningCopyAnswer = 0;
+    std::wstring runningCopyText;
     std::vector<std::wstring> handed;
 };
 
@@ -85,6 +90,17 @@ public:
     bool Notify(TrayMessage message, const NotifyIconData& data) override;
     bool ShowBalloon(const NotifyIconData& data, std::wstring_view title, std::wstring_view text) override;
 
+    std::optional<ScreenRect> IconArea(const NotifyIconData& /*data*/) override
+    {
+        return shown_ ? iconArea : std::nullopt;
+    }
+
+    bool ReturnFocus(const NotifyIconData& /*data*/) override
+    {
+        ++focusReturns;
+        return shown_.has_value();
+    }
+
     // Every balloon shown, in order.
     const std::vector<Balloon>& Balloons() const noexcept { return balloons_; }
 
@@ -96,6 +112,10 @@ public:
     void Clear() { calls_.clear(); }
 
     bool acceptAdd = true;
+    // Where the shell says the icon stands.
+    std::optional<ScreenRect> iconArea = ScreenRect{980, 740, 1000, 760};
+    // How often the keyboard focus was given back to the icon.
+    int focusReturns = 0;
     // How many adds from now on the shell refuses, as while it is still starting.
     int refuseAdds = 0;
 

@@ -19,6 +19,7 @@ using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleDelete
 using UniqueHicon = std::unique_ptr<std::remove_pointer_t<HICON>, HandleDeleter<HICON, &::DestroyIcon>>;
 using UniqueHmenu = std::unique_ptr<std::remove_pointer_t<HMENU>, HandleDeleter<HMENU, &::DestroyMenu>>;
 using UniqueHfont = std::unique_ptr<std::remove_pointer_t<HFONT>, HandleDeleter<HFONT, &::DeleteObject>>;
+using UniqueHwnd = std::unique_ptr<std::remove_pointer_t<HWND>, HandleDeleter<HWND, &::DestroyWindow>>;
 
 // Some calls report failure with INVALID_HANDLE_VALUE and others with null; the wrapper holds only null.
 inline UniqueHandle AdoptHandle(HANDLE handle) noexcept

@@ -15,7 +15,7 @@ public:
 
     bool PreviousInstance() const override { return previous_; }
 
-    std::optional<int> HandToRunningCopy(std::wstring_view payload) override;
+    std::optional<platform::RunningCopyAnswer> HandToRunningCopy(std::wstring_view payload) override;
 
 private:
     UniqueHandle mutex_;

@@ -20,6 +20,9 @@ static_assert(platform::kTrayFieldTip == NIF_TIP);
 static_assert(platform::kMouseMoveMessage == WM_MOUSEMOVE);
 static_assert(platform::kLeftButtonUpMessage == WM_LBUTTONUP);
 static_assert(platform::kRightButtonUpMessage == WM_RBUTTONUP);
+static_assert(platform::kContextMenuMessage == WM_CONTEXTMENU);
+static_assert(platform::kSelectMessage == NIN_SELECT);
+static_assert(platform::kKeySelectMessage == NIN_KEYSELECT);
 static_assert(platform::kBalloonClickMessage == NIN_BALLOONUSERCLICK);
 
 namespace
@@ -43,6 +46,40 @@ NOTIFYICONDATAW RecordOf(const platform::NotifyIconData& data, const Win32Icons&
     record.hIcon = icons.Small(data.hIcon);
     CopyTerminated(data.szTip, record.szTip);
     return record;
+}
+
+platform::ScreenRect ScreenRectOf(const RECT& rect)
+{
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// The notification area of the taskbar: the shell's own window for it where there is one, else the square at
+// the taskbar's far end, where every Windows shell puts it (the right end of a horizontal taskbar, the bottom
+// of a vertical one).
+std::optional<platform::ScreenRect> NotificationAreaOfTaskbar()
+{
+    const HWND taskbar = ::FindWindowW(L"Shell_TrayWnd", nullptr);
+    RECT rect{};
+    if (!taskbar || !::IsWindowVisible(taskbar) || !::GetWindowRect(taskbar, &rect) || ::IsRectEmpty(&rect))
+    {
+        return std::nullopt;
+    }
+    if (const HWND area = ::FindWindowExW(taskbar, nullptr, L"TrayNotifyWnd", nullptr);
+        area && ::GetWindowRect(area, &rect))
+    {
+        return ScreenRectOf(rect);
+    }
+    const LONG width = rect.right - rect.left;
+    const LONG height = rect.bottom - rect.top;
+    if (width >= height)
+    {
+        rect.left = rect.right - height;
+    }
+    else
+    {
+        rect.top = rect.bottom - width;
+    }
+    return ScreenRectOf(rect);
 }
 
 } // namespace
@@ -70,6 +107,30 @@ bool Win32Tray::ShowBalloon(const platform::NotifyIconData& data, std::wstring_v
     CopyTerminated(text, record.szInfo);
     record.dwInfoFlags = NIIF_INFO;
     return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+std::optional<platform::ScreenRect> Win32Tray::IconArea(const platform::NotifyIconData& data)
+{
+    NOTIFYICONIDENTIFIER icon{};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = ToHwnd(data.hWnd);
+    icon.uID = data.uID;
+    RECT rect{};
+    // Wine's shell does not say: it answers E_NOTIMPL.
+    if (SUCCEEDED(::Shell_NotifyIconGetRect(&icon, &rect)) && !::IsRectEmpty(&rect))
+    {
+        return ScreenRectOf(rect);
+    }
+    return NotificationAreaOfTaskbar();
+}
+
+bool Win32Tray::ReturnFocus(const platform::NotifyIconData& data)
+{
+    NOTIFYICONDATAW record{};
+    record.cbSize = sizeof(record);
+    record.hWnd = ToHwnd(data.hWnd);
+    record.uID = data.uID;
+    return ::Shell_NotifyIconW(NIM_SETFOCUS, &record) != FALSE;
 }
 
 } // namespace dorvik::win32

@@ -18,6 +18,8 @@ public:
     bool Notify(platform::TrayMessage message, const platform::NotifyIconData& data) override;
     bool ShowBalloon(const platform::NotifyIconData& data, std::wstring_view title,
                      std::wstring_view text) override;
+    std::optional<platform::ScreenRect> IconArea(const platform::NotifyIconData& data) override;
+    bool ReturnFocus(const platform::NotifyIconData& data) override;
 
 private:
     const Win32Icons& icons_;

@@ -125,9 +125,10 @@ void FakeForm1View::SetChecked(MenuItem item, bool checked)
     checked_[item] = checked;
 }
 
-void FakeForm1View::PopupMenu(MenuItem menu)
+void FakeForm1View::PopupMenu(MenuItem menu, const std::optional<platform::ScreenRect>& beside)
 {
     popups_.push_back(menu);
+    anchors_.push_back(beside);
     if (onPopup)
     {
         onPopup(menu);

@@ -12,6 +12,8 @@
 #include "platform/fake/FakeEventPump.h"
 #include "platform/fake/FakeServices.h"
 #include "platform/fake/FakeWindowSystem.h"
+#include "scheduler/ClockField.h"
+#include "support/FakeCountdownWarningView.h"
 #include "support/FakeForm1View.h"
 #include "support/FakeUygulamaView.h"
 #include "ui/Form1.h"
@@ -74,11 +76,32 @@ struct Form1Harness
 {
     Form1Harness() { view.Attach(form); }
 
+    // What the user does in the last-minute window.
+    CountdownWarning& Countdown() { return form.Countdown(); }
+
     // Starts the program as Windows would: the load handler, then the window is shown.
     void Start()
     {
         form.Form_Load();
         view.Show();
+    }
+
+    // Starts at when and arms with a quick choice, or with a typed time for "Saati Belirle"; returns the
+    // elapsed time of the arming.
+    std::chrono::milliseconds StartAndArm(const platform::LocalDateTime& when, int choice,
+                                          scheduler::TimeOfDay typed = {})
+    {
+        constexpr int kSaatiBelirle = 4;
+        clock.Set(when);
+        Start();
+        view.UserSelectOption(choice);
+        for (int i = 0; i < kSaatCount && choice == kSaatiBelirle; ++i)
+        {
+            view.SetText(Saat(i), scheduler::FieldText(typed[static_cast<std::size_t>(i)]));
+        }
+        form.Command2_Click();
+        form.BtnDorvik_Click();
+        return clock.Monotonic();
     }
 
     // Ticks as Timer1 does, every 500 ms, first running each step whose time since `from` has come; the real
@@ -122,6 +145,7 @@ struct Form1Harness
     Modulum modulum;
     FakeForm1View view;
     FakePickerHost picker{modulum, view};
+    FakeCountdownWarningView countdown;
     Form1 form{view, modulum,
                Form1Services{.clock = clock,
                              .dialogs = dialogs,
@@ -131,7 +155,8 @@ struct Form1Harness
                              .tray = tray,
                              .power = power,
                              .events = events,
-                             .picker = picker}};
+                             .picker = picker,
+                             .countdown = countdown}};
 };
 
 } // namespace dorvik::test

@@ -99,12 +99,24 @@ void Form1Menus::SetChecked(MenuItem item, bool checked)
                     MF_BYCOMMAND | (checked ? UINT{MF_CHECKED} : UINT{MF_UNCHECKED}));
 }
 
-void Form1Menus::PopupTrayMenu(HWND window) const
+void Form1Menus::PopupTrayMenu(HWND window, const std::optional<RECT>& beside) const
 {
-    POINT at{};
-    ::GetCursorPos(&at);
     // TPM_RIGHTBUTTON: the menu opens on a right click, and either button may choose from it.
-    ::TrackPopupMenuEx(trayMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, window, nullptr);
+    if (beside)
+    {
+        // Above or below the area, never over it, so the icon the user opened it from stays in sight.
+        TPMPARAMS exclude{};
+        exclude.cbSize = sizeof(exclude);
+        exclude.rcExclude = *beside;
+        ::TrackPopupMenuEx(trayMenu_.get(), TPM_LEFTALIGN | TPM_BOTTOMALIGN | TPM_VERTICAL | TPM_RIGHTBUTTON,
+                           beside->left, beside->top, window, &exclude);
+    }
+    else
+    {
+        POINT at{};
+        ::GetCursorPos(&at);
+        ::TrackPopupMenuEx(trayMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, window, nullptr);
+    }
     // Without a message after the menu, the next right click on the icon would not open it again.
     ::PostMessageW(window, WM_NULL, 0, 0);
 }

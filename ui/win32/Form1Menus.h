@@ -3,6 +3,8 @@
 
 #include "platform/win32/Win32.h"
 
+#include <optional>
+
 #include "platform/win32/Handles.h"
 #include "ui/ControlId.h"
 
@@ -20,8 +22,9 @@ public:
     bool Checked(MenuItem item) const;
     void SetChecked(MenuItem item, bool checked);
 
-    // Pops the tray menu up at the mouse position for window, and returns once it has closed.
-    void PopupTrayMenu(HWND window) const;
+    // Pops the tray menu up for window at the mouse position, or beside the given screen area, and returns
+    // once it has closed.
+    void PopupTrayMenu(HWND window, const std::optional<RECT>& beside) const;
 
 private:
     HMENU Holding(MenuItem item) const noexcept;

@@ -1,7 +1,10 @@
 // The main window's message dispatch: each message it handles becomes one call of a Form1 handler.
 #include "platform/win32/Win32.h"
 
+#include <algorithm>
 #include <commctrl.h>
+#include <iterator>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <windowsx.h>
@@ -91,7 +94,7 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) n
     case WM_DPICHANGED:
         return OnDpiChanged(wParam, lParam);
     case WM_COPYDATA:
-        return OnCopyData(lParam);
+        return OnCopyData(wParam, lParam);
     case WM_POWERBROADCAST:
         // Both resumes may come for one wake-up; the second finds nothing left to do.
         if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND)
@@ -113,7 +116,7 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) n
     return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-LRESULT Form1Window::OnCopyData(LPARAM lParam)
+LRESULT Form1Window::OnCopyData(WPARAM wParam, LPARAM lParam)
 {
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     // Only whole characters are read; the payload's bound and form are the command line's own checks.
@@ -123,7 +126,31 @@ LRESULT Form1Window::OnCopyData(LPARAM lParam)
     }
     const std::wstring_view payload(static_cast<const wchar_t*>(data->lpData),
                                     data->cbData / sizeof(wchar_t));
-    return static_cast<LRESULT>(form_->Form_CopyData(payload));
+    std::wstring answerText;
+    const command::ExitCode code = form_->Form_CopyData(payload, &answerText);
+    if (!answerText.empty())
+    {
+        SendAnswerText(reinterpret_cast<HWND>(wParam), answerText);
+    }
+    return static_cast<LRESULT>(code);
+}
+
+void Form1Window::SendAnswerText(HWND asker, std::wstring_view text)
+{
+    // Only to the window a later copy of this program made for it: the text goes nowhere else.
+    wchar_t className[std::size(kAnswerWindowClass) + 1] = {};
+    if (!asker || !::GetClassNameW(asker, className, static_cast<int>(std::size(className))) ||
+        std::wstring_view(className) != kAnswerWindowClass)
+    {
+        return;
+    }
+    COPYDATASTRUCT answer{};
+    answer.dwData = kAnswerCopyData;
+    answer.cbData = static_cast<DWORD>(std::min(text.size(), kMaxAnswerChars) * sizeof(wchar_t));
+    answer.lpData = const_cast<wchar_t*>(text.data());
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(asker, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd_),
+                          reinterpret_cast<LPARAM>(&answer), SMTO_ABORTIFHUNG, 2000, &ignored);
 }
 
 void Form1Window::OnCommand(WPARAM wParam, LPARAM lParam)

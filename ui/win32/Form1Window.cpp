@@ -284,11 +284,19 @@ void Form1Window::SetChecked(MenuItem item, bool checked)
     menus_.SetChecked(item, checked);
 }
 
-void Form1Window::PopupMenu(MenuItem menu)
+void Form1Window::PopupMenu(MenuItem menu, const std::optional<platform::ScreenRect>& beside)
 {
-    if (menu == MenuItem::mPopupSys)
+    if (menu != MenuItem::mPopupSys)
     {
-        menus_.PopupTrayMenu(hwnd_);
+        return;
+    }
+    if (beside)
+    {
+        menus_.PopupTrayMenu(hwnd_, RECT{beside->left, beside->top, beside->right, beside->bottom});
+    }
+    else
+    {
+        menus_.PopupTrayMenu(hwnd_, std::nullopt);
     }
 }
 

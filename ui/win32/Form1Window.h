@@ -47,7 +47,7 @@ public:
     void SetStatusText(std::wstring_view text) override;
     bool Checked(MenuItem item) const override;
     void SetChecked(MenuItem item, bool checked) override;
-    void PopupMenu(MenuItem menu) override;
+    void PopupMenu(MenuItem menu, const std::optional<platform::ScreenRect>& beside) override;
     std::wstring Caption() const override;
     platform::WindowId Handle() const override;
     platform::IconId Icon() const override;
@@ -73,7 +73,8 @@ private:
     void MoveFocusOutOf(HWND container);
 
     void OnCommand(WPARAM wParam, LPARAM lParam);
-    LRESULT OnCopyData(LPARAM lParam);
+    LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
+    void SendAnswerText(HWND asker, std::wstring_view text);
     void OnMenuCommand(MenuItem item);
     void OnScroll(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam);

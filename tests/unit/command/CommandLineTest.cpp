@@ -95,6 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         Gives({L"/bilinmez", L"-?"}, Action::ShowUsage),
         Gives({L"/kapat", L"/program", L"/?"}, Action::ShowUsage), Gives({L"/iptal"}, Action::Cancel),
         Gives({L"/A"}, Action::Cancel), Gives({L"-Iptal"}, Action::Cancel),
+        Gives({L"/durum"}, Action::Status), Gives({L"-DURUM"}, Action::Status),
 
         Arms({L"/hemen"}, Now(Shutdown)), Arms({L"/kapat", L"/hemen"}, Now(Shutdown)),
         Arms({L"/s", L"/hemen"}, Now(Shutdown)), Arms({L"/yeniden", L"/hemen"}, Now(Restart)),
@@ -140,7 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refuses({L"/program", L"a", L"/program", L"b"}, L"'/program' ikinci kez"),
         Refuses({L"/yeniden"}, L"'/yeniden' tek başına"), Refuses({L"-L"}, L"'-L' tek başına"),
         Refuses({L"/iptal", L"/kapat"}, L"'/kapat' ile /iptal"),
-        Refuses({L"/sonra", L"5", L"/a"}, L"'/sonra' ile /iptal")));
+        Refuses({L"/sonra", L"5", L"/a"}, L"'/sonra' ile /iptal"),
+        Refuses({L"/durum", L"/iptal"}, L"'/iptal' ile /durum"),
+        Refuses({L"/hemen", L"/durum"}, L"'/hemen' ile /durum")));
 
 TEST(CommandLineOutcome, NamesTheMissingWindowAndPassesTheUsageErrorOn)
 {

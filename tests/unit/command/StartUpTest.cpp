@@ -27,6 +27,7 @@ struct StartCase
     bool handedOn;
     std::optional<OutputStream> printedTo;
     std::wstring printed; // a fragment of what was printed
+    std::wstring runningCopyText = L"";
 };
 
 class StartUp : public testing::TestWithParam<StartCase>
@@ -39,6 +40,7 @@ TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
     platform::FakeInstance instance;
     instance.previous = c.copyRunning;
     instance.runningCopyAnswer = c.runningCopyAnswers;
+    instance.runningCopyText = c.runningCopyText;
     platform::FakeOutput output;
     const Request request = ParseCommandLine(c.arguments);
 
@@ -111,6 +113,31 @@ INSTANTIATE_TEST_SUITE_P(
                   true,
                   OutputStream::Error,
                   L"'Hesap'"},
+        StartCase{"StatusWithoutACopy",
+                  {L"/durum"},
+                  false,
+                  0,
+                  ExitCode::NothingToCancel,
+                  false,
+                  OutputStream::Output,
+                  L"Kurulu kapama yok."},
+        StartCase{"StatusOfTheRunningCopy",
+                  {L"/durum"},
+                  true,
+                  0,
+                  ExitCode::Done,
+                  true,
+                  OutputStream::Output,
+                  L"Kapatma 23:30:00 (1 sa 12 dk kaldı)",
+                  L"Kapatma 23:30:00 (1 sa 12 dk kaldı)"},
+        StartCase{"StatusOfACopyWithNothingArmed",
+                  {L"/durum"},
+                  true,
+                  2,
+                  ExitCode::NothingToCancel,
+                  true,
+                  OutputStream::Output,
+                  L"Kurulu kapama yok."},
         StartCase{"RunningCopyDoesNotAnswer",
                   {L"/iptal"},
                   true,

@@ -177,6 +177,23 @@ TEST_F(Form1CommandLine, ClosingUnderWayRefusesEvenACancel)
     EXPECT_EQ(answers, (std::vector<ExitCode>{ExitCode::Busy, ExitCode::Busy}));
 }
 
+TEST_F(Form1CommandLine, DurumTellsTheArmedClosingAndChangesNothing)
+{
+    const std::wstring durum = *command::EncodeArguments(std::vector<std::wstring>{L"/durum"});
+    std::wstring answer;
+    EXPECT_EQ(h.form.Form_CopyData(durum, &answer), ExitCode::NothingToCancel);
+    EXPECT_EQ(answer, L"");
+
+    Run({L"/oturum", L"/saat", L"18:00"});
+    h.clock.SetTime(17, 59, 15);
+    h.dialogs.WhileOpen([&](const platform::ShownMessage&) {
+        EXPECT_EQ(h.form.Form_CopyData(durum, &answer), ExitCode::Done) << "answered while a box is open";
+    });
+    h.form.ProgramHakkinda_Click();
+    EXPECT_EQ(answer, L"Oturum kapatma 18:00:00 (45 sn kaldı)");
+    EXPECT_TRUE(h.modulum.KapamaAktif);
+}
+
 TEST_F(Form1CommandLine, HandedOnPayloadIsCheckedAsACommandLine)
 {
     EXPECT_EQ(h.form.Form_CopyData(L"garbage"), ExitCode::UsageError);

@@ -98,6 +98,11 @@ INSTANTIATE_TEST_SUITE_P(
                     CallbackCase{"RightDownTwips", ScaleMode::Twip, 15, 516 * 15, false, false},
                     CallbackCase{"RightDoubleTwips", ScaleMode::Twip, 15, 518 * 15, false, false},
                     CallbackCase{"LeftUpTwipsAt150Percent", ScaleMode::Twip, 10, 5140, true, false},
+                    // What the shell adds for an icon of version 3, from the mouse and from the keyboard.
+                    CallbackCase{"SelectPixels", ScaleMode::Pixel, 15, 0x400, true, false},
+                    CallbackCase{"KeySelectPixels", ScaleMode::Pixel, 15, 0x401, true, false},
+                    CallbackCase{"ContextMenuPixels", ScaleMode::Pixel, 15, 0x7B, false, true},
+                    CallbackCase{"KeySelectTwips", ScaleMode::Twip, 15, 0x401 * 15, true, false},
                     // A real mouse move over the narrow window never reaches these numbers.
                     CallbackCase{"RealMoveOverTheWindow", ScaleMode::Pixel, 15, 80, false, false}),
     [](const testing::TestParamInfo<CallbackCase>& param) { return std::string(param.param.name); });
@@ -221,6 +226,62 @@ TEST_F(Form1Tray, WindowWhoseIconTheShellRefusesStaysWithinReach)
     h.form.Form_TaskbarCreated();
     EXPECT_TRUE(h.view.Shown());
     EXPECT_EQ(h.view.State(), WindowState::Normal);
+}
+
+// Windows reports a right click as WM_RBUTTONUP and then as WM_CONTEXTMENU, which may arrive while the menu
+// of the first is open.
+TEST_F(Form1Tray, ARightClickReportedTwiceOpensOneMenu)
+{
+    h.view.UserMinimize();
+    h.view.onPopup = [&](MenuItem) { h.form.Form_MouseMove(0, 0, 0x7B, 0); };
+    h.form.Form_MouseMove(0, 0, 517, 0);
+    EXPECT_EQ(h.view.Popups().size(), 1u);
+
+    h.view.onPopup = nullptr;
+    h.form.Form_MouseMove(0, 0, 517, 0);
+    h.form.Form_MouseMove(0, 0, 0x7B, 0);
+    EXPECT_EQ(h.view.Popups().size(), 2u);
+    EXPECT_FALSE(h.view.PopupAnchors().back()) << "a mouse's menu opens at the mouse";
+
+    h.form.Form_MouseMove(0, 0, 0x7B, 0); // Shift+F10 later
+    EXPECT_EQ(h.view.Popups().size(), 3u);
+}
+
+TEST_F(Form1Tray, AMenuAskedForFromTheKeyboardOpensAtTheIconAndGivesTheFocusBack)
+{
+    h.view.UserMinimize();
+
+    h.form.Form_MouseMove(0, 0, 0x7B, 0);
+
+    ASSERT_EQ(h.view.PopupAnchors().size(), 1u);
+    EXPECT_EQ(h.view.PopupAnchors()[0], h.tray.iconArea);
+    EXPECT_EQ(h.tray.focusReturns, 1);
+
+    // "Geri Getir" takes the icon away: the focus stays in the restored window.
+    h.view.UserMinimize();
+    h.view.onPopup = [&](MenuItem) { h.form.mPopRestore_Click(); };
+    h.form.Form_MouseMove(0, 0, 0x7B, 0);
+    EXPECT_TRUE(h.view.Shown());
+    EXPECT_EQ(h.tray.focusReturns, 1);
+}
+
+TEST_F(Form1Tray, TipSaysWhenTheArmedClosingComesAndFollowsTheKind)
+{
+    h.clock.Set({2026, 12, 7, 10, 0, 0});
+    h.view.UserSelectOption(2);
+    Arm();
+    ASSERT_FALSE(h.tray.Calls().empty());
+    EXPECT_EQ(h.tray.Calls().back().data.szTip, L"Dorvik! V1.0\nKapatma 11:00:00 (1 sa kaldı)");
+
+    h.clock.Advance(std::chrono::minutes(1));
+    h.form.Timer1_Tick();
+    EXPECT_EQ(h.tray.Calls().back().data.szTip, L"Dorvik! V1.0\nKapatma 11:00:00 (59 dk kaldı)");
+
+    h.form.BilgisayariYenidenBaslat_Click();
+    EXPECT_EQ(h.tray.Calls().back().data.szTip, L"Dorvik! V1.0\nYeniden başlatma 11:00:00 (59 dk kaldı)");
+
+    h.form.Form_CommandLine(command::ParseCommandLine(std::vector<std::wstring>{L"/iptal"}));
+    EXPECT_EQ(h.tray.Calls().back().data.szTip, L"Dorvik! V1.0");
 }
 
 // At 325 % scaling the window is wider than 514 pixels: a real move there is not the icon's callback.

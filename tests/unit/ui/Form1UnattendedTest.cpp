@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "scheduler/ClockField.h"
 #include "support/Form1Harness.h"
 
 namespace dorvik::test
@@ -26,19 +25,9 @@ constexpr auto kShutdownWarning =
 
 struct Unattended : testing::Test
 {
-    // Starts at when and arms with a quick choice, or with a typed time for "Saati Belirle".
     void StartAndArm(const LocalDateTime& when, int choice, scheduler::TimeOfDay typed = {})
     {
-        h.clock.Set(when);
-        h.Start();
-        h.view.UserSelectOption(choice);
-        for (int i = 0; i < kSaatCount && choice == kSaatiBelirle; ++i)
-        {
-            h.view.SetText(Saat(i), scheduler::FieldText(typed[static_cast<std::size_t>(i)]));
-        }
-        h.form.Command2_Click();
-        h.form.BtnDorvik_Click();
-        armedAt = h.clock.Monotonic();
+        armedAt = h.StartAndArm(when, choice, typed);
     }
 
     // The real time from arming to the tick that began the closing, or nothing within span.
@@ -67,8 +56,9 @@ class WallClockChange : public Unattended, public testing::WithParamInterface<Cl
 {
 };
 
-// Delays count real time; a time of day waits for the wall clock to show it: in a spring-forward gap that is
-// the first moment after the gap, in the repeated autumn hour the first of the two still ahead.
+// Delays count real time; a time of day waits for the wall clock to show it, in the repeated autumn hour the
+// first of the two still ahead. A wall clock that jumps over a time of day (into a spring-forward gap, or set
+// ahead) gives the full minute and the warning; a jump that stops short of it changes nothing.
 TEST_P(WallClockChange, MovesATimeOfDayButNoDelay)
 {
     const ClockChangeCase& c = GetParam();
@@ -104,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClockChangeCase{"SpringYarimSaat", Spring(1, 45, 0), 1, {}, 15min, 1h, 30min},
         ClockChangeCase{"SpringBirSaat", Spring(1, 30, 0), 2, {}, 30min, 1h, 1h},
         ClockChangeCase{"SpringIkiSaat", Spring(1, 30, 0), 3, {}, 30min, 1h, 2h},
-        ClockChangeCase{"SpringTypedInTheGap", Spring(1, 30, 0), kSaatiBelirle, {2, 30, 0}, 30min, 1h, 30min},
+        ClockChangeCase{"SpringTypedInTheGap", Spring(1, 30, 0), kSaatiBelirle, {2, 30, 0}, 30min, 1h, 31min},
         ClockChangeCase{"SpringTypedAfterTheGap", Spring(1, 30, 0), kSaatiBelirle, {3, 30, 0}, 30min, 1h, 1h},
         ClockChangeCase{"AutumnHemen", Autumn(2, 59, 59), 0, {}, 1s, -1h, 3s},
         ClockChangeCase{"AutumnYarimSaat", Autumn(2, 45, 0), 1, {}, 15min, -1h, 30min},
@@ -121,7 +111,14 @@ INSTANTIATE_TEST_SUITE_P(
                         50min},
         ClockChangeCase{"ForwardYarimSaat", Morning(10, 0), 1, {}, 10min, 1h, 30min},
         ClockChangeCase{
-            "ForwardTypedJumpedOver", Morning(10, 0), kSaatiBelirle, {10, 30, 0}, 10min, 1h, 10min},
+            "ForwardTypedJumpedOver", Morning(10, 0), kSaatiBelirle, {10, 30, 0}, 10min, 1h, 11min},
+        ClockChangeCase{"ForwardTypedShortOfTheTarget",
+                        Morning(10, 0),
+                        kSaatiBelirle,
+                        {10, 30, 0},
+                        10min,
+                        19min + 30s,
+                        10min + 30s},
         ClockChangeCase{"BackYarimSaat", Morning(10, 0), 1, {}, 10min, -1h, 30min},
         ClockChangeCase{"BackTyped", Morning(10, 0), kSaatiBelirle, {10, 30, 0}, 10min, -1h, 90min}),
     [](const testing::TestParamInfo<ClockChangeCase>& param) { return std::string(param.param.name); });
@@ -175,7 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SleepCase{"DelayAnnouncedByWindows", 2, {}, 10min, 2h, true, 2h + 10min + 60s, true},
                     SleepCase{
                         "TimeOfDay", kSaatiBelirle, {11, 0, 0}, 10min, 5h, false, 5h + 10min + 60s, true},
-                    SleepCase{"WakingBeforeTheTarget", 2, {}, 10min, 30min, false, 1h, false}),
+                    SleepCase{"WakingBeforeTheTarget", 2, {}, 10min, 30min, false, 1h, false},
+                    SleepCase{"WakingWithinTheLastMinute", 2, {}, 10min, 49min + 30s, false, 1h + 30s, true}),
     [](const testing::TestParamInfo<SleepCase>& param) { return std::string(param.param.name); });
 
 struct WarningCase
@@ -185,6 +183,7 @@ struct WarningCase
     int choice;
     bool windowShown;
     const wchar_t* expected; // nullptr: no balloon
+    bool countdown;          // the last-minute window comes too
 };
 
 class WarningBeforeTheClosing : public Unattended, public testing::WithParamInterface<WarningCase>
@@ -211,6 +210,7 @@ TEST_P(WarningBeforeTheClosing, ComesAMinuteAheadFromTheNotificationAreaAndNames
         TickUntilClosing(delay + 1s, {{delay - 61s, [&] { EXPECT_TRUE(h.tray.Balloons().empty()); }}});
 
     ASSERT_TRUE(began) << "the balloon held the closing up";
+    EXPECT_EQ(h.countdown.showings, c.countdown ? 1 : 0);
     if (!c.expected)
     {
         EXPECT_TRUE(h.tray.Balloons().empty());
@@ -224,13 +224,14 @@ TEST_P(WarningBeforeTheClosing, ComesAMinuteAheadFromTheNotificationAreaAndNames
 INSTANTIATE_TEST_SUITE_P(
     Kinds, WarningBeforeTheClosing,
     testing::Values(
-        WarningCase{"Shutdown", MenuItem::BilgisayariKapat, 1, false, kShutdownWarning},
+        WarningCase{"Shutdown", MenuItem::BilgisayariKapat, 1, false, kShutdownWarning, true},
         WarningCase{"Restart", MenuItem::BilgisayariYenidenBaslat, 1, false,
-                    L"Bilgisayar bir dakika sonra yeniden başlatılacak.\nVazgeçmek için buraya tıklayın."},
+                    L"Bilgisayar bir dakika sonra yeniden başlatılacak.\nVazgeçmek için buraya tıklayın.",
+                    true},
         WarningCase{"LogOff", MenuItem::OturumuKapat, 1, false,
-                    L"Oturum bir dakika sonra kapatılacak.\nVazgeçmek için buraya tıklayın."},
-        WarningCase{"HemenHasNone", MenuItem::BilgisayariKapat, 0, false, nullptr},
-        WarningCase{"WindowShownHasNone", MenuItem::BilgisayariKapat, 1, true, nullptr}),
+                    L"Oturum bir dakika sonra kapatılacak.\nVazgeçmek için buraya tıklayın.", true},
+        WarningCase{"HemenHasNone", MenuItem::BilgisayariKapat, 0, false, nullptr, false},
+        WarningCase{"WindowShownHasOnlyTheCountdown", MenuItem::BilgisayariKapat, 1, true, nullptr, true}),
     [](const testing::TestParamInfo<WarningCase>& param) { return std::string(param.param.name); });
 
 TEST_F(Unattended, ClickOnTheWarningBringsTheWindowBackArmedAndAKindChangedLaterIsCarriedOut)

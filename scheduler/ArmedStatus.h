@@ -1,0 +1,41 @@
+// What the program says of an armed closing in one line: the second line of the notification icon's tip,
+// and the answer to "dorvik.exe /durum".
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "scheduler/Choices.h"
+#include "scheduler/HedefZaman.h"
+
+namespace dorvik::scheduler
+{
+
+// In application mode before the watched window has gone, what happens once it has: a delay, or the next
+// time the wall clock shows a typed time of day.
+struct AfterWatchedWindow
+{
+    std::chrono::seconds delay{0};
+    std::optional<TimeOfDay> at;
+
+    friend bool operator==(const AfterWatchedWindow&, const AfterWatchedWindow&) = default;
+};
+
+struct ArmedClosing
+{
+    ClosingKind kind = ClosingKind::Shutdown;
+    // Present while the closing still waits for the watched window to go; the target is not computed yet.
+    std::optional<AfterWatchedWindow> afterWindow;
+    Target target;
+};
+
+// "1 sa 12 dk", "8 dk", "45 sn": the whole seconds left, rounded up as the countdown counts them, in the
+// largest unit that holds them.
+std::wstring DurationText(std::chrono::milliseconds span);
+
+// "Kapatma 23:30:00 (1 sa 12 dk kaldı)", or for a closing still waiting for its window "Kapatma: izlenen
+// pencere kapanınca" with the delay or the time of day it will count.
+std::wstring ArmedStatusLine(const ArmedClosing& closing, LocalSeconds now, Elapsed elapsedNow);
+
+} // namespace dorvik::scheduler

@@ -88,6 +88,26 @@ TEST(CommandLine, IptalCancelsTheClosingOfTheRunningCopyAndThenFindsNothingToCan
     EXPECT_NE(again.printed.find(text::kCommandNothingToCancel), std::wstring::npos) << Utf8(again.printed);
 }
 
+TEST(CommandLine, DurumPrintsWhenTheRunningCopysClosingComesAndChangesNothing)
+{
+    DorvikApp app = DorvikApp::Start();
+    const CommandRun nothing = RunDorvik(L"/durum");
+    EXPECT_EQ(nothing.exitCode, 2u);
+    EXPECT_NE(nothing.printed.find(L"Kurulu kapama yok."), std::wstring::npos) << Utf8(nothing.printed);
+
+    const ClockTime target = ClockTimeIn(3 * 3600 + 600);
+    ASSERT_EQ(RunDorvik(L"/yeniden /saat " + Typed(target)).exitCode, 0u);
+    ASSERT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Yellow); }));
+
+    const CommandRun status = RunDorvik(L"/durum");
+    EXPECT_EQ(status.exitCode, 0u) << Utf8(status.printed);
+    const std::wstring line = L"Yeniden başlatma " + Typed(target) + L" (3 sa ";
+    EXPECT_TRUE(status.printed.starts_with(line)) << Utf8(status.printed);
+    EXPECT_NE(status.printed.find(L" dk kaldı)"), std::wstring::npos) << Utf8(status.printed);
+    EXPECT_TRUE(TaskbarShows(ProgramIcon::Yellow));
+    EXPECT_FALSE(app.Main().IsVisible());
+}
+
 TEST(CommandLine, UsageErrorReturnsOneAndLeavesTheRunningCopyUntouched)
 {
     DorvikApp app = DorvikApp::Start();

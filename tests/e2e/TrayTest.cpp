@@ -5,6 +5,7 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <optional>
+#include <shellapi.h>
 #include <string>
 #include <vector>
 
@@ -188,6 +189,33 @@ TEST(Tray, RightButtonUpOpensTheTrayMenuAtTheMouse)
     EXPECT_TRUE(app.Process().IsRunning());
 }
 
+// A keyboard user reaches the icon with Win+B and the arrows; the shell then reports Enter or Space as
+// NIN_KEYSELECT and Shift+F10 or the menu key as WM_CONTEXTMENU.
+TEST(Tray, KeyboardOnTheIconOpensTheMenuBesideTheNotificationAreaAndRestoresTheWindow)
+{
+    DorvikApp app = DorvikApp::Start();
+    Minimise(app);
+    ASSERT_FALSE(HasFatalFailure());
+    const POINT mouse{300, 250};
+    ASSERT_TRUE(MoveMouseTo(mouse));
+
+    SendTrayCallback(app.Main(), WM_CONTEXTMENU);
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).size() == 1; })) << "no menu opened";
+    const RECT menu = OpenMenus(app.Process().Pid()).front().WindowRect();
+    const RECT taskbar = Taskbar().WindowRect();
+    EXPECT_FALSE(menu.left == mouse.x && menu.top == mouse.y) << "a keyboard's menu opened at the mouse";
+    EXPECT_LE(menu.bottom, taskbar.top) << "the menu covers the notification area";
+    EXPECT_GE(menu.right, taskbar.right - 64) << "the menu is far from the notification area";
+    SaveDesktopScreenshot(L"tray-menu-keyboard");
+    app.Main().Post(WM_CANCELMODE);
+    ASSERT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).empty(); })) << "the menu stayed open";
+    EXPECT_FALSE(app.Main().IsVisible());
+    EXPECT_TRUE(ShowsIcon(IDI_DORVIK));
+
+    SendTrayCallback(app.Main(), NIN_KEYSELECT);
+    ExpectRestoredToTheForeground(app);
+}
+
 // The tray menu makes the hidden window the foreground one. Keys pressed after the menu is dismissed go to
 // its focus, and must not change a choice the user cannot see: in application mode the quick choice is the
 // delay of the armed closing.
@@ -346,7 +374,11 @@ TEST(Tray, ArmedIconIsYellowAndComesBackYellowAfterARestore)
     ASSERT_TRUE(WaitUntil([] { return ShowsIcon(IDI_DORVIKSET); })) << "no yellow icon while armed";
     EXPECT_FALSE(ShowsIcon(IDI_DORVIK));
     EXPECT_FALSE(ShowsIcon(IDI_KAPAN));
-    EXPECT_EQ(TipOfIcon(IDI_DORVIKSET), kMainWindowTitle);
+    // The caption, and under it when the armed closing comes.
+    const std::optional<std::wstring> tip = TipOfIcon(IDI_DORVIKSET);
+    ASSERT_TRUE(tip);
+    EXPECT_EQ(tip->substr(0, tip->find(L'\n')), kMainWindowTitle);
+    EXPECT_TRUE(tip->substr(tip->find(L'\n') + 1).starts_with(L"Kapatma ")) << Utf8(*tip);
     SaveScreenshot(CaptureSettled(Taskbar().WindowRect()), L"armed-icon");
 
     // Restoring leaves the closing armed, so the next minimise shows yellow again.

@@ -53,6 +53,18 @@ bool ClosingHasBegun(const DorvikApp& app)
     return TryStatusText(app) == text::kSistemHazirlaniyor;
 }
 
+Window ShownCountdownWindow(DWORD pid)
+{
+    for (const Window& window : VisibleTopLevelWindows(pid))
+    {
+        if (window.Descendant(static_cast<int>(ControlId::LblGeriSayim)))
+        {
+            return window;
+        }
+    }
+    return {};
+}
+
 std::string ItemName(MenuItem item)
 {
     switch (item)

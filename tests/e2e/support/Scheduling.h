@@ -104,6 +104,10 @@ std::optional<std::wstring> TryStatusText(const DorvikApp& app);
 // Whether the status bar announces the closing: "Sistem hazırlanıyor...".
 bool ClosingHasBegun(const DorvikApp& app);
 
+// The window of process pid that counts the last minute before a closing, while it is on the screen (it has
+// the main window's title, and its sentence as a control); an empty Window while it is not.
+Window ShownCountdownWindow(DWORD pid);
+
 // A number as the clock fields show it: two digits.
 std::wstring TwoDigits(int value);
 

@@ -1,0 +1,125 @@
+// The last minute before a closing, in the program's own window: it comes without taking the foreground from
+// the program the user works in, counts down, and its buttons put the closing off or cancel it.
+#include <windows.h>
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+#include "support/Bystander.h"
+#include "support/Controls.h"
+#include "support/DorvikApp.h"
+#include "support/Input.h"
+#include "support/MessageBoxes.h"
+#include "support/Scheduling.h"
+#include "support/Screen.h"
+#include "support/Text.h"
+#include "support/WinebootStub.h"
+
+namespace dorvik::e2e
+{
+namespace
+{
+
+using Clock = std::chrono::steady_clock;
+
+// The seconds the window's sentence counts, or nothing when it shows none.
+std::optional<int> SecondsShown(const Window& countdown)
+{
+    const std::optional<std::wstring> sentence =
+        countdown.Descendant(static_cast<int>(ControlId::LblGeriSayim)).TryText();
+    if (!sentence)
+    {
+        return std::nullopt;
+    }
+    const std::size_t digits = sentence->find_first_of(L"0123456789");
+    if (digits == std::wstring::npos)
+    {
+        return std::nullopt;
+    }
+    return std::stoi(sentence->substr(digits));
+}
+
+// Waits until the clock has reached moment, for checks that something did not happen by then.
+void WaitUntilMoment(Clock::time_point moment)
+{
+    WaitUntil([&] { return Clock::now() >= moment; }, Milliseconds(120'000));
+}
+
+TEST(CountdownWinebootStub, ComesAMinuteAheadWithoutTheForegroundCountsAndErtelePutsTheClosingOff)
+{
+    ASSERT_TRUE(WinebootStubActive()) << "a closing must not end the session";
+    Bystander other = Bystander::Start({{L"Rapor - Düzenleyici"}});
+    DorvikApp app = DorvikApp::Start();
+    const Clock::time_point asked = Clock::now();
+    ArmAt(app, ClockTimeIn(70));
+    const Clock::time_point due = asked + std::chrono::seconds(70);
+    const Window work = other.FindWindow(L"Rapor - Düzenleyici");
+    ASSERT_TRUE(FocusControl(work));
+
+    Window countdown;
+    ASSERT_TRUE(
+        WaitUntil([&] { return static_cast<bool>(countdown = ShownCountdownWindow(app.Process().Pid())); },
+                  Milliseconds(30'000)))
+        << "no window a minute before the closing";
+    const auto early =
+        std::chrono::duration_cast<Milliseconds>(Clock::now() - (due - std::chrono::seconds(60)));
+    EXPECT_GT(early.count(), -1'500) << "it came before the last minute";
+    EXPECT_LT(early.count(), 2'000) << "it came late";
+    SaveDesktopScreenshot(L"countdown");
+    EXPECT_EQ(countdown.Text(), kMainWindowTitle);
+    EXPECT_TRUE(countdown.HasExStyle(WS_EX_TOPMOST));
+    EXPECT_EQ(Window(::GetForegroundWindow()), work) << "the window took the foreground";
+    EXPECT_EQ(FocusedWindow(work), work) << "the window took the keyboard focus";
+    EXPECT_EQ(countdown.Descendant(static_cast<int>(ControlId::BtnVazgec)).Text(), L"&Vazgeç");
+    EXPECT_EQ(countdown.Descendant(static_cast<int>(ControlId::BtnErtele)).Text(), L"&10 Dakika Ertele");
+
+    const std::optional<int> first = SecondsShown(countdown);
+    ASSERT_TRUE(first);
+    EXPECT_GE(*first, 57);
+    EXPECT_LE(*first, 60);
+    EXPECT_EQ(countdown.Descendant(static_cast<int>(ControlId::LblGeriSayim)).Text(),
+              L"Bilgisayar " + std::to_wstring(*first) + L" saniye sonra kapatılacak.");
+    EXPECT_TRUE(WaitUntil([&] {
+        const std::optional<int> now = SecondsShown(countdown);
+        return now && *now < *first;
+    })) << "the count stood still";
+
+    Click(countdown.Descendant(static_cast<int>(ControlId::BtnErtele)));
+    EXPECT_TRUE(WaitUntil([&] { return !countdown.IsVisible(); })) << "the window stayed";
+    EXPECT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Yellow); })) << "no longer armed";
+
+    WaitUntilMoment(due + std::chrono::seconds(3));
+    EXPECT_TRUE(WinebootStubCalls().empty()) << "the closing came at the moment it was put off from";
+    EXPECT_FALSE(ClosingHasBegun(app));
+    EXPECT_TRUE(TaskbarShows(ProgramIcon::Yellow));
+    EXPECT_FALSE(ShownCountdownWindow(app.Process().Pid()));
+}
+
+TEST(CountdownWinebootStub, VazgecTurnsTheIconGreenAndNothingIsRequested)
+{
+    ASSERT_TRUE(WinebootStubActive()) << "a closing must not end the session";
+    StartOptions options;
+    options.arguments = L"/sonra 1";
+    const Clock::time_point started = Clock::now();
+    ChildProcess process = DorvikApp::StartProcess(options);
+
+    Window countdown;
+    ASSERT_TRUE(WaitUntil([&] { return static_cast<bool>(countdown = ShownCountdownWindow(process.Pid())); },
+                          kStartTimeout))
+        << "a closing one minute away shows its last minute at once";
+    ASSERT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Yellow); }));
+
+    Click(countdown.Descendant(static_cast<int>(ControlId::BtnVazgec)));
+    EXPECT_TRUE(WaitUntil([&] { return !countdown.IsVisible(); })) << "the window stayed";
+    EXPECT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Green); })) << "the icon did not turn green";
+    EXPECT_TRUE(FindMessageBoxes(process.Pid()).empty()) << "a cancel from this window asks nothing";
+
+    WaitUntilMoment(started + std::chrono::seconds(63));
+    EXPECT_TRUE(WinebootStubCalls().empty()) << "the cancelled closing came all the same";
+    EXPECT_TRUE(process.IsRunning());
+}
+
+} // namespace
+} // namespace dorvik::e2e

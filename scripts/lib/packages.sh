@@ -22,8 +22,13 @@ ensure_packages() {
     "${elevate[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# What the real program needs: the cross compiler and Wine on an X display.
-readonly DORVIK_RUN_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 xvfb)
-# What the tests add: the native compiler, GoogleTest (libraries and sources), input and screenshots.
-readonly DORVIK_TEST_PACKAGES=("${DORVIK_RUN_PACKAGES[@]}" g++ libgtest-dev libgmock-dev googletest xdotool
-    imagemagick)
+# What building the real program needs: CMake and the cross compiler.
+readonly DORVIK_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix)
+# What running it adds: Wine on an X display, and xdotool to see when its window is up.
+readonly DORVIK_RUN_PACKAGES=("${DORVIK_BUILD_PACKAGES[@]}" wine wine64 xvfb xdotool)
+# What packing a release adds: Info-ZIP's zip, which writes the same bytes for the same files.
+readonly DORVIK_PACKAGE_PACKAGES=("${DORVIK_BUILD_PACKAGES[@]}" zip)
+# What the tests add: the native compiler, GoogleTest (libraries and sources), screenshots, and the release
+# packing that one of them checks.
+readonly DORVIK_TEST_PACKAGES=("${DORVIK_RUN_PACKAGES[@]}" g++ libgtest-dev libgmock-dev googletest
+    imagemagick zip)

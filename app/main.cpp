@@ -50,6 +50,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     const std::vector<std::wstring> arguments = CommandLineArguments();
     const command::Request request = command::ParseCommandLine(arguments);
     win32::Win32Output output;
+    output.SetOnUsersDesktop(win32::ProcessOnUsersDesktop());
     // The usage and a usage error are answered before anything else, so that no other copy is touched.
     if (const auto answer = command::AnswerAtOnce(request, output))
     {
@@ -101,7 +102,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     window.Attach(form);
     countdown.Attach(form.Countdown());
     form.Form_Load();
-    if (request.action == command::Action::Arm)
+    if (request.action == command::Action::AwaitCommand)
+    {
+        // Started by an arming command line: the request it is about to be handed hides or shows the window.
+        form.Form_AwaitCommandLine();
+    }
+    else if (request.action == command::Action::Arm)
     {
         // Armed from the start, the window goes straight to the notification area, as after "Evet".
         if (const command::ExitCode answer = form.Form_CommandLine(request);

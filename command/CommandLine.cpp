@@ -25,6 +25,7 @@ enum class Role
     Program,
     Cancel,
     Status,
+    Await,
     Help
 };
 
@@ -42,7 +43,8 @@ constexpr Switch kSwitches[] = {
     {L"hemen", Role::Hemen, ClosingKind::Shutdown},  {L"sonra", Role::Sonra, ClosingKind::Shutdown},
     {L"saat", Role::Saat, ClosingKind::Shutdown},    {L"program", Role::Program, ClosingKind::Shutdown},
     {L"iptal", Role::Cancel, ClosingKind::Shutdown}, {L"a", Role::Cancel, ClosingKind::Shutdown},
-    {L"durum", Role::Status, ClosingKind::Shutdown}, {L"?", Role::Help, ClosingKind::Shutdown},
+    {L"durum", Role::Status, ClosingKind::Shutdown}, {L"bekle", Role::Await, ClosingKind::Shutdown},
+    {L"?", Role::Help, ClosingKind::Shutdown},
 };
 
 constexpr wchar_t AsciiLower(wchar_t c) noexcept
@@ -199,10 +201,18 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
     ArmRequest& arm = request.arm;
     const std::wstring* kindArgument = nullptr; // as typed, to name it when it stands alone
     bool momentGiven = false;
-    // /iptal and /durum stand alone.
+    // /iptal, /durum and /bekle stand alone.
     const Switch* alone = nullptr;
     const auto withAlone = [](const Switch& single) {
-        return single.role == Role::Cancel ? text::kCommandWithCancel : text::kCommandWithStatus;
+        switch (single.role)
+        {
+        case Role::Cancel:
+            return text::kCommandWithCancel;
+        case Role::Await:
+            return text::kCommandWithAwait;
+        default:
+            return text::kCommandWithStatus;
+        }
     };
     for (std::size_t i = 0; i < arguments.size(); ++i)
     {
@@ -222,6 +232,7 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
             break;
         case Role::Cancel:
         case Role::Status:
+        case Role::Await:
             if (i != 0)
             {
                 return Invalid(Fill(withAlone(*known), arguments.front()));
@@ -270,7 +281,9 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
 
     if (alone != nullptr)
     {
-        request.action = alone->role == Role::Cancel ? Action::Cancel : Action::Status;
+        request.action = alone->role == Role::Cancel   ? Action::Cancel
+                         : alone->role == Role::Status ? Action::Status
+                                                       : Action::AwaitCommand;
         return request;
     }
     if (kindArgument != nullptr && !momentGiven && !arm.program)
@@ -314,6 +327,10 @@ std::wstring OutcomeMessage(ExitCode code, const Request& request)
         return std::wstring(text::kCommandAlreadyArmed);
     case ExitCode::Busy:
         return std::wstring(text::kCommandBusy);
+    case ExitCode::NotOnUsersDesktop:
+        return std::wstring(text::kCommandNotOnUsersDesktop);
+    case ExitCode::RunningCopyElevated:
+        return std::wstring(text::kCommandRunningCopyElevated);
     }
     // A code from outside the list, e.g. a running copy newer than this one.
     return {};

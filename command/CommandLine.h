@@ -20,7 +20,10 @@ enum class ExitCode : int
 
     NoSuchWindow = 3,
     AlreadyArmed = 4,
-    Busy = 5
+    Busy = 5,
+    NotOnUsersDesktop = 6, // started where no user sees it: a service, session 0, a hidden desktop
+    RunningCopyElevated =
+        7 // the running copy has rights this one lacks, and Windows kept the request from it
 };
 
 enum class MomentKind
@@ -46,7 +49,8 @@ enum class Action
     OpenWindow,
     Arm,
     Cancel,
-    Status, // what the running copy has armed
+    Status,       // what the running copy has armed
+    AwaitCommand, // the copy an arming command line started, waiting to be handed it
     ShowUsage,
     Invalid
 };
@@ -69,7 +73,7 @@ ExitCode ExitCodeOf(const Request& request);
 // Line by line, each line ending with "\r\n".
 std::wstring UsageText();
 
-// The sentence printed for an answer from 2 to 5; NoSuchWindow names request.arm.program, and NothingToCancel
+// The sentence printed for an answer from 2 to 7; NoSuchWindow names request.arm.program, and NothingToCancel
 // says for a status that nothing is armed. UsageError gives request.error and Done nothing, so that a caller
 // can print whatever comes back.
 std::wstring OutcomeMessage(ExitCode code, const Request& request);

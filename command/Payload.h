@@ -13,9 +13,11 @@ namespace dorvik::command
 {
 
 inline constexpr wchar_t kPayloadVersion = 1;
-inline constexpr std::size_t kMaxPayloadChars = 4096; // with the version and every terminator
+// As long as a whole command line of Windows (32767 characters), so that every title a command line can hold
+// reaches the running copy.
+inline constexpr std::size_t kMaxPayloadChars = 32768; // with the version and every terminator
 inline constexpr std::size_t kMaxArguments = 32;
-inline constexpr std::size_t kMaxArgumentChars = 1024; // without its terminator
+inline constexpr std::size_t kMaxArgumentChars = 32766; // without its terminator
 
 // The version unit, then each argument followed by a NUL. Nothing when the arguments do not fit the limits
 // or one holds a NUL, so that whatever is encoded decodes to the same arguments.

@@ -16,10 +16,12 @@ namespace dorvik::command
 // that nothing changes anywhere. Nothing for every other request.
 std::optional<ExitCode> AnswerAtOnce(const Request& request, platform::IOutput& output);
 
-// A request to arm or cancel when a copy already runs: handed to that copy, whose answer ends this one. With
-// no copy running there is nothing to cancel, while arming goes on in this copy. Nothing when this copy goes
-// on to open its window: for an arming, which it then carries out itself, or without arguments, when a
-// copy already running is reported by the window's start-up as always.
+// Refuses every start where no user sees the desktop. A request to arm, cancel or ask is handed to the copy
+// that runs, whose answer ends this one; with none running there is nothing to cancel or tell of, while an
+// arming starts the copy that will wait and hands the request to it. Nothing when this copy goes on to open
+// its window: without arguments (a copy already running is reported by the window's start-up as always), as
+// the waiting copy, or for an arming when no waiting copy could be started, which this copy then carries
+// out itself.
 std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
                                                  std::span<const std::wstring> arguments,
                                                  platform::IInstance& instance, platform::IOutput& output);

@@ -1,15 +1,23 @@
-// Whether another copy of the program runs in this session, and handing it a request.
+// Whether another copy of the program runs in this session, handing it a request, starting the copy that
+// waits for one, and whether this session has a desktop a user sees.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace dorvik::platform
 {
 
+enum class HandOver
+{
+    Answered,
+    NoAnswer, // no copy answered in time
+    NoRights  // the running copy runs with rights this one lacks (as administrator), and Windows refused
+};
+
 struct RunningCopyAnswer
 {
+    HandOver handOver = HandOver::Answered;
     int exitCode = 0;
     // What the running copy said back beside its exit code, such as the armed closing for a status.
     std::wstring text;
@@ -22,9 +30,17 @@ public:
 
     virtual bool PreviousInstance() const = 0;
 
-    // Hands a command line, encoded as a payload, to the copy already running and returns its answer;
-    // nothing when no copy answered in time.
-    virtual std::optional<RunningCopyAnswer> HandToRunningCopy(std::wstring_view payload) = 0;
+    // Whether the program runs where a user sees it: on the desktop of a session a user logged on to, not in
+    // a service's session or on a desktop nobody looks at.
+    virtual bool OnUsersDesktop() const = 0;
+
+    // Starts the copy that will wait for the closing: this program again, on its own, outside the caller's
+    // reach (no console, no inherited handles, out of the caller's job where the job allows it), ready to be
+    // handed a request. This copy lets go of being the running one first. False when it could not start.
+    virtual bool StartWaitingCopy() = 0;
+
+    // Hands a command line, encoded as a payload, to the copy already running and returns its answer.
+    virtual RunningCopyAnswer HandToRunningCopy(std::wstring_view payload) = 0;
 };
 
 } // namespace dorvik::platform

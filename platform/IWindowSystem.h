@@ -57,7 +57,7 @@ public:
     virtual WindowId ActiveWindow() const = 0;
     virtual WindowId SetActiveWindow(WindowId window) = 0;
 
-    // At most 254 characters, as a 255-character buffer holds with its terminator.
+    // The whole title, however long.
     virtual std::wstring WindowText(WindowId window) const = 0;
     virtual void SetWindowText(WindowId window, std::wstring_view text) = 0;
     virtual std::wstring ClassName(WindowId window) const = 0;

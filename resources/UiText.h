@@ -139,12 +139,17 @@ inline constexpr auto kCommandKindAlone =
     L"'%1' tek başına yetmez: bir zaman (/hemen, /sonra, /saat) ya da /program da verilmeli."sv;
 inline constexpr auto kCommandWithCancel = L"'%1' ile /iptal birlikte kullanılamaz."sv;
 inline constexpr auto kCommandWithStatus = L"'%1' ile /durum birlikte kullanılamaz."sv;
+inline constexpr auto kCommandWithAwait = L"'%1' ile /bekle birlikte kullanılamaz."sv;
 inline constexpr auto kCommandNothingToCancel = L"İptal edilecek kurulu bir kapama yok."sv;
 inline constexpr auto kCommandNoSuchWindow = L"'%1' başlıklı bir pencere bulunamadı."sv;
 inline constexpr auto kCommandAlreadyArmed =
     L"Zaten kurulu bir kapama var: önce \"dorvik.exe /iptal\" ile iptal edin."sv;
 inline constexpr auto kCommandBusy =
     L"Dorvik! şu anda meşgul (bir iletişim kutusu açık ya da kapama başladı): biraz sonra yeniden deneyin."sv;
+inline constexpr auto kCommandNotOnUsersDesktop =
+    L"Dorvik! yalnızca oturum açmış kullanıcının masaüstünde çalışır."sv;
+inline constexpr auto kCommandRunningCopyElevated =
+    L"Çalışan Dorvik! yönetici olarak çalışıyor: bu komutu da yönetici olarak çalıştırın."sv;
 inline constexpr auto kCommandTooLong = L"Argümanlar, çalışan Dorvik!'e iletilemeyecek kadar uzun."sv;
 inline constexpr auto kCommandNoAnswer = L"Çalışan Dorvik! yanıt vermedi: biraz sonra yeniden deneyin."sv;
 // The usage, line by line; UsageText() ends each with a line break.
@@ -163,9 +168,12 @@ inline constexpr std::wstring_view kCommandUsage[] = {
     L"        /saat SS:DD[:ss] (bugün; o saat geçtiyse yarın)"sv,
     L"        /program ile ZAMAN, pencere kapandığı andan itibaren sayılır."sv,
     L"/iptal yerine /a, anahtarların başında / yerine - de yazılabilir."sv,
+    L"\\ ile biten bir BAŞLIK'ta sondaki \\ iki kez yazılır: /program \"C:\\Belgeler\\\\\"."sv,
+    L"Çalışan Dorvik! yoksa kapamayı bekleyen kopya kendi başına başlar; bu komut hemen biter."sv,
     L""sv,
     L"Çıkış kodları: 0 tamam, 1 kullanım hatası, 2 kurulu kapama yok,"sv,
-    L"3 bu başlıkta pencere yok, 4 zaten kurulu bir kapama var, 5 Dorvik! meşgul."sv,
+    L"3 bu başlıkta pencere yok, 4 zaten kurulu bir kapama var, 5 Dorvik! meşgul,"sv,
+    L"6 kullanıcı masaüstü yok, 7 çalışan Dorvik! yönetici olarak çalışıyor."sv,
 };
 
 } // namespace dorvik::text

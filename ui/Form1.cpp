@@ -151,8 +151,13 @@ bool Form1::Form_QueryEndSession()
 
 void Form1::OpenClockFrame(int index)
 {
-    // The user chooses the moment: a delay given on the command line no longer holds.
-    commandDelay_.reset();
+    // The user chooses another moment: a delay given on the command line no longer holds. A click on the
+    // choice already made is only a look, and changes nothing armed.
+    if (index != chosenOption_)
+    {
+        chosenOption_ = index;
+        commandDelay_.reset();
+    }
     if (index == kSaatiBelirle)
     {
         view_.SetVisible(ControlId::SaatSec, true);
@@ -350,6 +355,11 @@ void Form1::Timer1_Tick()
     if (closingUnderWay_)
     {
         return;
+    }
+    // The copy an arming command line started, left with nothing armed, has nothing to wait for.
+    if (endWhenIdle_ || (awaitingUntil_ && services_.clock.Monotonic() >= *awaitingUntil_))
+    {
+        EndProgram();
     }
     platform::LocalDateTime t;
     const scheduler::LocalSeconds now = Now(t);

@@ -91,6 +91,9 @@ public:
     // A command line handed on by a later copy, as it arrived: checked before anything is done. A question
     // ("/durum") gets its answer in answerText as well as its exit code.
     command::ExitCode Form_CopyData(std::wstring_view payload, std::wstring* answerText = nullptr);
+    // Started by an arming command line to be handed it: nothing shows meanwhile, and a copy that the arming
+    // it is handed leaves with nothing armed ends, as does one that is handed none in time.
+    void Form_AwaitCommandLine();
     // The armed closing in one line, as the icon's tip shows it under the caption; nothing when none is.
     std::optional<std::wstring> ArmedStatus() const;
 
@@ -198,6 +201,14 @@ private:
     // The tray menu is open; the shell reports a right click twice (its release, then as a context menu).
     bool trayMenuOpen_ = false;
     int lastTrayMessage_ = 0;
+    // The window is on the screen only because the shell refused the icon.
+    bool shownForWantOfIcon_ = false;
+    // The quick choice last chosen, by the user or a command line; a click on it again is only a look.
+    int chosenOption_ = 0;
+    // While the copy an arming command line started waits to be handed it.
+    std::optional<std::chrono::milliseconds> awaitingUntil_;
+    // That copy was handed its arming and is left with nothing armed.
+    bool endWhenIdle_ = false;
     // What Windows is told keeps the computer awake; empty while it may sleep.
     std::wstring awakeReason_;
     // Message boxes and the picker open now: a command line is refused meanwhile.

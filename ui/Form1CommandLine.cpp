@@ -39,7 +39,20 @@ command::ExitCode Form1::Form_CopyData(std::wstring_view payload, std::wstring* 
     {
         return command::ExitCode::UsageError;
     }
-    return Form_CommandLine(request);
+    const command::ExitCode answer = Form_CommandLine(request);
+    // The copy started to wait for this arming goes once it has answered, unless it armed.
+    if (awaitingUntil_ && request.action == command::Action::Arm)
+    {
+        awaitingUntil_.reset();
+        endWhenIdle_ = !modulum_.KapamaAktif;
+    }
+    return answer;
+}
+
+void Form1::Form_AwaitCommandLine()
+{
+    constexpr std::chrono::seconds kHandOverTime{15};
+    awaitingUntil_ = services_.clock.Monotonic() + kHandOverTime;
 }
 
 command::ExitCode Form1::AnswerStatus(std::wstring* answerText) const
@@ -112,7 +125,8 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
     }
     view_.SetEnabled(ControlId::BtnDorvik, true);
     Command2_Click();
-    view_.SelectOption(OptHizli(arm.moment == command::MomentKind::Hemen ? 0 : kSaatiBelirle));
+    chosenOption_ = arm.moment == command::MomentKind::Hemen ? 0 : kSaatiBelirle;
+    view_.SelectOption(OptHizli(chosenOption_));
     if (arm.moment == command::MomentKind::Saat)
     {
         ShowInClockFields(arm.time);
@@ -145,12 +159,14 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
 
 platform::WindowId Form1::FirstListedWindowTitled(std::wstring_view title) const
 {
-    // The picker's own list, read entry by entry: the first window it would offer under this title.
+    // The picker's own list, read entry by entry: the first window it would offer under this title. The list
+    // shows a long title cut short, so an entry that begins the title is checked against the whole title.
     class FirstTitled final : public winlib::IListControl
     {
     public:
-        explicit FirstTitled(std::wstring_view title) noexcept
+        FirstTitled(std::wstring_view title, const platform::IWindowSystem& windows) noexcept
             : title_(title)
+            , windows_(windows)
         {
         }
 
@@ -158,7 +174,7 @@ platform::WindowId Form1::FirstListedWindowTitled(std::wstring_view title) const
 
         void AddItem(std::wstring_view text) override
         {
-            lastMatches_ = text == title_;
+            lastMatches_ = !text.empty() && title_.starts_with(text);
             ++count_;
         }
 
@@ -166,9 +182,10 @@ platform::WindowId Form1::FirstListedWindowTitled(std::wstring_view title) const
 
         void SetItemData(int /*index*/, std::uintptr_t data) override
         {
-            if (lastMatches_ && platform::IsNone(found))
+            const auto window = static_cast<platform::WindowId>(data);
+            if (lastMatches_ && platform::IsNone(found) && windows_.WindowText(window) == title_)
             {
-                found = static_cast<platform::WindowId>(data);
+                found = window;
             }
         }
 
@@ -176,9 +193,10 @@ platform::WindowId Form1::FirstListedWindowTitled(std::wstring_view title) const
 
     private:
         std::wstring_view title_;
+        const platform::IWindowSystem& windows_;
         bool lastMatches_ = false;
         int count_ = 0;
-    } list(title);
+    } list(title, services_.windows);
 
     if (modulum_.Pencereler)
     {

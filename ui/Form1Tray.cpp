@@ -35,7 +35,8 @@ private:
 bool Form1::HideToTray()
 {
     // The window goes only once its icon is there: without one, the program would be out of reach.
-    if (!tray_.AddPatiently(modulum_.TepsiKaydi))
+    shownForWantOfIcon_ = !tray_.AddPatiently(modulum_.TepsiKaydi);
+    if (shownForWantOfIcon_)
     {
         return false;
     }
@@ -129,6 +130,13 @@ void Form1::Form_EndSession(bool ending)
 
 void Form1::Form_TaskbarCreated()
 {
+    // At a slow log-on the shell refused the icon, and an armed closing kept its window on the screen to stay
+    // within reach; now the shell is there, the closing waits in the notification area as it should.
+    if (shownForWantOfIcon_ && modulum_.KapamaAktif)
+    {
+        HideToTray();
+        return;
+    }
     if (!tray_.IconPresent())
     {
         return;
@@ -137,6 +145,7 @@ void Form1::Form_TaskbarCreated()
     if (!tray_.AddPatiently(modulum_.TepsiKaydi))
     {
         // The hidden window would have no way back: it comes back itself.
+        shownForWantOfIcon_ = true;
         view_.SetState(WindowState::Normal);
         view_.Show();
     }

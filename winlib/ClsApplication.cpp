@@ -128,7 +128,14 @@ void ClsApplication::Height(std::int16_t vNewValue)
 
 std::wstring ClsApplication::Text() const
 {
-    return windows_->WindowText(hWnd_);
+    // As a buffer of 255 characters holds it: the window library, and the picker's list, show no more.
+    constexpr std::size_t kMaxTextLength = 254;
+    std::wstring text = windows_->WindowText(hWnd_);
+    if (text.size() > kMaxTextLength)
+    {
+        text.resize(kMaxTextLength);
+    }
+    return text;
 }
 
 void ClsApplication::Text(std::wstring_view vNewValue)

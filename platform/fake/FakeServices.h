@@ -21,19 +21,33 @@ class FakeInstance final : public IInstance
 public:
     bool PreviousInstance() const override { return previous; }
 
-    std::optional<RunningCopyAnswer> HandToRunningCopy(std::wstring_view payload) override
+    bool OnUsersDesktop() const override { return usersDesktop; }
+
+    bool StartWaitingCopy() override
+    {
+        ++waitingCopiesStarted;
+        previous = waitingCopyStarts;
+        return waitingCopyStarts;
+    }
+
+    RunningCopyAnswer HandToRunningCopy(std::wstring_view payload) override
     {
         handed.emplace_back(payload);
         if (!runningCopyAnswer)
         {
-            return std::nullopt;
+            return {.handOver = HandOver::NoAnswer, .exitCode = 0, .text = {}};
         }
-        return RunningCopyAnswer{*runningCopyAnswer, runningCopyText};
+        return {.handOver = handOver, .exitCode = *runningCopyAnswer, .text = runningCopyText};
     }
 
     bool previous = false;
+    bool usersDesktop = true;
+    // Whether a waiting copy can be started, and how many were.
+    bool waitingCopyStarts = true;
+    int waitingCopiesStarted = 0;
     // What the running copy answers; nothing: it does not answer.
     std::optional<int> runningCopyAnswer = 0;
+    HandOver handOver = HandOver::Answered;
     std::wstring runningCopyText;
     std::vector<std::wstring> handed;
 };

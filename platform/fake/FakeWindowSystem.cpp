@@ -11,8 +11,8 @@ namespace dorvik::platform
 namespace
 {
 
-// GetWindowTextW and GetClassNameW into a 255-character buffer leave room for 254 and the terminator.
-constexpr std::size_t kMaxTextLength = 254;
+// GetClassNameW into a 255-character buffer leaves room for 254 and the terminator; a title is read whole.
+constexpr std::size_t kMaxClassNameLength = 254;
 
 // The ShowWindow commands this desktop acts on; any other command is only recorded.
 constexpr int kSwHide = 0;
@@ -349,7 +349,7 @@ WindowId FakeWindowSystem::SetActiveWindow(WindowId window)
 std::wstring FakeWindowSystem::WindowText(WindowId window) const
 {
     const Entry* entry = Find(window);
-    std::wstring text = entry ? entry->window.title.substr(0, kMaxTextLength) : std::wstring();
+    std::wstring text = entry ? entry->window.title : std::wstring();
     Record(FakeCall::WindowText, window);
     return text;
 }
@@ -367,7 +367,7 @@ void FakeWindowSystem::SetWindowText(WindowId window, std::wstring_view text)
 std::wstring FakeWindowSystem::ClassName(WindowId window) const
 {
     const Entry* entry = Find(window);
-    std::wstring name = entry ? entry->window.className.substr(0, kMaxTextLength) : std::wstring();
+    std::wstring name = entry ? entry->window.className.substr(0, kMaxClassNameLength) : std::wstring();
     Record(FakeCall::ClassName, window);
     return name;
 }

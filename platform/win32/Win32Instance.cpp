@@ -53,33 +53,123 @@ UniqueHwnd MakeAnswerWindow(std::wstring& text)
                                         instance, &text));
 }
 
+std::wstring ProgramPath()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;)
+    {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0)
+        {
+            return {};
+        }
+        if (length < path.size())
+        {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
 } // namespace
 
 Win32Instance::Win32Instance(const wchar_t* mutexName) noexcept
+    : mutexName_(mutexName)
 {
-    mutex_.reset(::CreateMutexW(nullptr, FALSE, mutexName));
+    mutex_.reset(::CreateMutexW(nullptr, FALSE, mutexName_));
     const DWORD error = ::GetLastError();
     // Access is denied when a copy under another security context holds the name: that is a copy too.
     previous_ = error == ERROR_ALREADY_EXISTS || (!mutex_ && error == ERROR_ACCESS_DENIED);
 }
 
-std::optional<platform::RunningCopyAnswer> Win32Instance::HandToRunningCopy(std::wstring_view payload)
+bool Win32Instance::OnUsersDesktop() const
 {
-    // A copy that has only just started may not have made its window yet.
-    HWND running = nullptr;
-    for (int attempt = 0; attempt < 50 && !running; ++attempt)
+    return ProcessOnUsersDesktop();
+}
+
+bool ProcessOnUsersDesktop() noexcept
+{
+    // Session 0 holds the services since Windows Vista; no user works there.
+    DWORD session = 0;
+    if (::ProcessIdToSessionId(::GetCurrentProcessId(), &session) && session == 0)
     {
-        running = ::FindWindowW(kMainWindowClass, nullptr);
-        if (!running)
-        {
-            ::Sleep(100);
-        }
+        return false;
     }
-    if (!running)
+    // A task run "whether the user is logged on or not" gets a window station of its own that nobody sees.
+    USEROBJECTFLAGS flags{};
+    if (::GetUserObjectInformationW(::GetProcessWindowStation(), UOI_FLAGS, &flags, sizeof(flags), nullptr) &&
+        (flags.dwFlags & WSF_VISIBLE) == 0)
     {
-        return std::nullopt;
+        return false;
+    }
+    return true;
+}
+
+bool Win32Instance::StartWaitingCopy()
+{
+    const std::wstring program = ProgramPath();
+    if (program.empty())
+    {
+        return false;
+    }
+    // The switch the command line reads as "wait to be handed the request".
+    std::wstring commandLine = L"\"" + program + L"\" /bekle";
+    // Its own folder, not the caller's: a copy that waits for hours must not keep a folder from being
+    // removed.
+    const std::wstring folder = program.substr(0, program.find_last_of(L'\\') + 1);
+    // The new copy is the one that runs: this one lets go of the name before the other takes it.
+    mutex_.reset();
+    previous_ = false;
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    // No handle of the caller's is inherited: a script reading this copy's output through a pipe sees its end
+    // when this copy ends, not hours later when the waiting one does.
+    constexpr DWORD kOnItsOwn = DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP;
+    const auto start = [&](DWORD flags) {
+        return ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                                folder.c_str(), &startup, &process) != FALSE;
+    };
+    // The Task Scheduler ends a task's job when the task stops, so the copy leaves the job where the job lets
+    // it. A job that does not refuses the breakaway with ERROR_ACCESS_DENIED; the copy then stays in it.
+    bool started = start(kOnItsOwn | CREATE_BREAKAWAY_FROM_JOB);
+    if (!started && ::GetLastError() == ERROR_ACCESS_DENIED)
+    {
+        started = start(kOnItsOwn);
+    }
+    if (!started)
+    {
+        // This copy waits itself, as it did before there was a waiting copy.
+        mutex_.reset(::CreateMutexW(nullptr, FALSE, mutexName_));
+        previous_ = ::GetLastError() == ERROR_ALREADY_EXISTS;
+        return false;
+    }
+    ::CloseHandle(process.hThread);
+    waitingCopy_ = AdoptHandle(process.hProcess);
+    return true;
+}
+
+platform::RunningCopyAnswer Win32Instance::HandToRunningCopy(std::wstring_view payload)
+{
+    using platform::HandOver;
+    // A copy that has only just started may not have made its window yet; one this copy started is given
+    // longer, for as long as it lives.
+    const ULONGLONG deadline = ::GetTickCount64() + (waitingCopy_ ? 10'000 : 5'000);
+    HWND running = ::FindWindowW(kMainWindowClass, nullptr);
+    while (!running && ::GetTickCount64() < deadline &&
+           !(waitingCopy_ && ::WaitForSingleObject(waitingCopy_.get(), 0) == WAIT_OBJECT_0))
+    {
+        ::Sleep(100);
+        running = ::FindWindowW(kMainWindowClass, nullptr);
     }
     platform::RunningCopyAnswer answer;
+    if (!running)
+    {
+        answer.handOver = HandOver::NoAnswer;
+        return answer;
+    }
     const UniqueHwnd answerWindow = MakeAnswerWindow(answer.text);
     COPYDATASTRUCT data{};
     data.dwData = kCommandLineCopyData;
@@ -91,9 +181,19 @@ std::optional<platform::RunningCopyAnswer> Win32Instance::HandToRunningCopy(std:
     if (!::SendMessageTimeoutW(running, WM_COPYDATA, reinterpret_cast<WPARAM>(answerWindow.get()),
                                reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &code))
     {
-        return std::nullopt;
+        // A copy run as administrator takes no message from one that is not (User Interface Privilege
+        // Isolation); Windows says so with ERROR_ACCESS_DENIED.
+        answer.handOver = ::GetLastError() == ERROR_ACCESS_DENIED ? HandOver::NoRights : HandOver::NoAnswer;
+        return answer;
     }
     answer.exitCode = static_cast<int>(code);
+    // A waiting copy whose request was refused (any answer but 0) has nothing armed and ends within moments;
+    // this copy ends after it, so that a script's end means no copy stays behind.
+    if (waitingCopy_ && answer.exitCode != 0)
+    {
+        ::WaitForSingleObject(waitingCopy_.get(), 5'000);
+    }
+    waitingCopy_.reset();
     return answer;
 }
 

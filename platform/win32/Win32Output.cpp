@@ -2,7 +2,9 @@
 
 #include "platform/win32/Win32.h"
 
+#include <iterator>
 #include <string>
+#include <string_view>
 
 #include "resources/UiText.h"
 
@@ -45,6 +47,26 @@ bool WriteTo(HANDLE handle, const std::wstring& text)
     return ::WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE;
 }
 
+constexpr UINT kBoxSeconds = 30;
+
+// Ends the message box of this thread whose time is up: a timer of the thread runs inside the box's own
+// modal loop, and WM_CLOSE ends a box with an OK button as OK does.
+void CALLBACK CloseDueMessageBox(HWND, UINT, UINT_PTR, DWORD) noexcept
+{
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM) noexcept -> BOOL {
+            wchar_t className[8] = {};
+            if (::GetClassNameW(window, className, static_cast<int>(std::size(className))) &&
+                std::wstring_view(className) == L"#32770")
+            {
+                ::PostMessageW(window, WM_CLOSE, 0, 0);
+            }
+            return TRUE;
+        },
+        0);
+}
+
 } // namespace
 
 void Win32Output::Print(platform::OutputStream stream, std::wstring_view text)
@@ -64,10 +86,21 @@ void Win32Output::Print(platform::OutputStream stream, std::wstring_view text)
     {
         return;
     }
+    // A task with no console and no redirected output has only a box left, and may run where nobody sees
+    // it: the box closes itself in time, and none is shown off the user's desktop, so no job waits for good.
+    if (!onUsersDesktop_)
+    {
+        return;
+    }
     const std::wstring caption(text::kCaption);
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, kBoxSeconds * 1000, &CloseDueMessageBox);
     ::MessageBoxW(nullptr, std::wstring(text).c_str(), caption.c_str(),
                   MB_OK | MB_SETFOREGROUND |
                       (stream == platform::OutputStream::Output ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
+    if (timer != 0)
+    {
+        ::KillTimer(nullptr, timer);
+    }
 }
 
 } // namespace dorvik::win32

@@ -11,6 +11,12 @@ class Win32Output final : public platform::IOutput
 {
 public:
     void Print(platform::OutputStream stream, std::wstring_view text) override;
+
+    // Off the user's desktop no message box is shown: nobody could answer it.
+    void SetOnUsersDesktop(bool onUsersDesktop) noexcept { onUsersDesktop_ = onUsersDesktop; }
+
+private:
+    bool onUsersDesktop_ = true;
 };
 
 } // namespace dorvik::win32

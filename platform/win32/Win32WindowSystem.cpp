@@ -22,7 +22,7 @@ static_assert(platform::kShowShow == SW_SHOW);
 namespace
 {
 
-// Windows copies at most 254 characters and the terminator into a buffer of 255.
+// A class name has at most 256 characters; Windows copies at most 254 and the terminator into 255.
 constexpr int kTextBufferLength = 255;
 
 // Long enough for a window that is merely busy, short enough that a hung one cannot freeze the tick.
@@ -61,6 +61,28 @@ std::wstring ReadText(TextReader read, WindowId window)
         return {};
     }
     return std::wstring(buffer, static_cast<std::size_t>(std::min(length, kTextBufferLength - 1)));
+}
+
+// A title is as long as its window made it. Read after its length, it may have grown in between: one spare
+// character tells, and a read that fills the buffer is made again with more room.
+std::wstring ReadTitle(HWND window)
+{
+    int room = ::GetWindowTextLengthW(window) + 2;
+    for (;;)
+    {
+        std::wstring title(static_cast<std::size_t>(room), L'\0');
+        const int length = ::GetWindowTextW(window, title.data(), room);
+        if (length <= 0)
+        {
+            return {};
+        }
+        if (length < room - 1)
+        {
+            title.resize(static_cast<std::size_t>(length));
+            return title;
+        }
+        room *= 2;
+    }
 }
 
 Rect FromRect(const RECT& rect) noexcept
@@ -125,7 +147,7 @@ WindowId Win32WindowSystem::SetActiveWindow(WindowId window)
 
 std::wstring Win32WindowSystem::WindowText(WindowId window) const
 {
-    return ReadText(&::GetWindowTextW, window);
+    return ReadTitle(ToHwnd(window));
 }
 
 void Win32WindowSystem::SetWindowText(WindowId window, std::wstring_view text)

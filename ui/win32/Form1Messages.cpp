@@ -52,6 +52,11 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) n
     }
     if (!form_)
     {
+        // A later copy that hands over a command line this early must not read Windows' 0 as "done".
+        if (message == WM_COPYDATA)
+        {
+            return static_cast<LRESULT>(command::ExitCode::Busy);
+        }
         return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
     switch (message)

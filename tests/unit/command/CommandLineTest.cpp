@@ -96,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
         Gives({L"/kapat", L"/program", L"/?"}, Action::ShowUsage), Gives({L"/iptal"}, Action::Cancel),
         Gives({L"/A"}, Action::Cancel), Gives({L"-Iptal"}, Action::Cancel),
         Gives({L"/durum"}, Action::Status), Gives({L"-DURUM"}, Action::Status),
+        Gives({L"/bekle"}, Action::AwaitCommand),
 
         Arms({L"/hemen"}, Now(Shutdown)), Arms({L"/kapat", L"/hemen"}, Now(Shutdown)),
         Arms({L"/s", L"/hemen"}, Now(Shutdown)), Arms({L"/yeniden", L"/hemen"}, Now(Restart)),
@@ -143,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refuses({L"/iptal", L"/kapat"}, L"'/kapat' ile /iptal"),
         Refuses({L"/sonra", L"5", L"/a"}, L"'/sonra' ile /iptal"),
         Refuses({L"/durum", L"/iptal"}, L"'/iptal' ile /durum"),
-        Refuses({L"/hemen", L"/durum"}, L"'/hemen' ile /durum")));
+        Refuses({L"/hemen", L"/durum"}, L"'/hemen' ile /durum"),
+        Refuses({L"/bekle", L"/hemen"}, L"'/hemen' ile /bekle")));
 
 TEST(CommandLineOutcome, NamesTheMissingWindowAndPassesTheUsageErrorOn)
 {
@@ -160,7 +162,7 @@ TEST(CommandLineUsage, BreaksEveryLineTheWindowsWayAndEndsWithOneBreak)
 {
     const std::wstring usage = UsageText();
     EXPECT_TRUE(usage.starts_with(L"Kullanım:\r\n"));
-    EXPECT_TRUE(usage.ends_with(L" 5 Dorvik! meşgul.\r\n"));
+    EXPECT_TRUE(usage.ends_with(L" 7 çalışan Dorvik! yönetici olarak çalışıyor.\r\n"));
     for (std::size_t at = usage.find(L'\n'); at != std::wstring::npos; at = usage.find(L'\n', at + 1))
     {
         EXPECT_EQ(usage[at - 1], L'\r') << at;

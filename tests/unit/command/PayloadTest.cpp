@@ -56,8 +56,8 @@ TEST_P(PayloadDecoding, GivesBackWhatWasEncodedAndRefusesTheMalformed)
     }
 }
 
-// Five arguments of 818 units fill the payload exactly: 1 + 5 * (818 + 1) = 4096.
-const Arguments kFullLine(5, std::wstring(818, L'x'));
+// Seven arguments of 4680 units fill the payload exactly: 1 + 7 * (4680 + 1) = 32768.
+const Arguments kFullLine(7, std::wstring(4680, L'x'));
 
 Arguments OneUnitTooLong()
 {

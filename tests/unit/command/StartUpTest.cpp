@@ -28,6 +28,10 @@ struct StartCase
     std::optional<OutputStream> printedTo;
     std::wstring printed; // a fragment of what was printed
     std::wstring runningCopyText = L"";
+    bool usersDesktop = true;
+    bool waitingCopyStarts = true;
+    platform::HandOver handOver = platform::HandOver::Answered;
+    int waitingCopiesStarted = 0;
 };
 
 class StartUp : public testing::TestWithParam<StartCase>
@@ -41,6 +45,9 @@ TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
     instance.previous = c.copyRunning;
     instance.runningCopyAnswer = c.runningCopyAnswers;
     instance.runningCopyText = c.runningCopyText;
+    instance.usersDesktop = c.usersDesktop;
+    instance.waitingCopyStarts = c.waitingCopyStarts;
+    instance.handOver = c.handOver;
     platform::FakeOutput output;
     const Request request = ParseCommandLine(c.arguments);
 
@@ -56,6 +63,7 @@ TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
     {
         EXPECT_EQ(DecodeArguments(instance.handed[0]), c.arguments) << "handed on as given";
     }
+    EXPECT_EQ(instance.waitingCopiesStarted, c.waitingCopiesStarted);
     ASSERT_EQ(output.printed.size(), c.printedTo ? 1u : 0u);
     if (c.printedTo)
     {
@@ -85,8 +93,71 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   OutputStream::Error,
                   L"'25:00'"},
+        StartCase{.name = "ArmingWithoutACopyStartsTheWaitingCopyAndHandsItOn",
+                  .arguments = {L"/r", L"/hemen"},
+                  .copyRunning = false,
+                  .runningCopyAnswers = 0,
+                  .expected = ExitCode::Done,
+                  .handedOn = true,
+                  .printedTo = std::nullopt,
+                  .printed = L"",
+                  .waitingCopiesStarted = 1},
+        StartCase{.name = "WaitingCopyRefusesAndIsGone",
+                  .arguments = {L"/program", L"Hesap"},
+                  .copyRunning = false,
+                  .runningCopyAnswers = 3,
+                  .expected = ExitCode::NoSuchWindow,
+                  .handedOn = true,
+                  .printedTo = OutputStream::Error,
+                  .printed = L"'Hesap'",
+                  .waitingCopiesStarted = 1},
+        StartCase{.name = "ArmingGoesOnWhenNoWaitingCopyStarts",
+                  .arguments = {L"/r", L"/hemen"},
+                  .copyRunning = false,
+                  .runningCopyAnswers = 0,
+                  .expected = std::nullopt,
+                  .handedOn = false,
+                  .printedTo = std::nullopt,
+                  .printed = L"",
+                  .waitingCopyStarts = false,
+                  .waitingCopiesStarted = 1},
+        StartCase{"WaitingCopyGoesOn", {L"/bekle"}, false, 0, std::nullopt, false, std::nullopt, L""},
+        StartCase{"WaitingCopyLeavesTheRequestToACopyThatTookOver",
+                  {L"/bekle"},
+                  true,
+                  0,
+                  ExitCode::Done,
+                  false,
+                  std::nullopt,
+                  L""},
+        StartCase{.name = "NobodySeesTheDesktop",
+                  .arguments = {L"/saat", L"23:30"},
+                  .copyRunning = false,
+                  .runningCopyAnswers = 0,
+                  .expected = ExitCode::NotOnUsersDesktop,
+                  .handedOn = false,
+                  .printedTo = OutputStream::Error,
+                  .printed = L"Dorvik! yalnızca oturum açmış kullanıcının masaüstünde çalışır.",
+                  .usersDesktop = false},
+        StartCase{.name = "NobodySeesTheDesktopNotEvenTheWindow",
+                  .arguments = {},
+                  .copyRunning = false,
+                  .runningCopyAnswers = 0,
+                  .expected = ExitCode::NotOnUsersDesktop,
+                  .handedOn = false,
+                  .printedTo = OutputStream::Error,
+                  .printed = L"kullanıcının masaüstünde",
+                  .usersDesktop = false},
         StartCase{
-            "ArmingWithoutACopyGoesOn", {L"/r", L"/hemen"}, false, 0, std::nullopt, false, std::nullopt, L""},
+            .name = "RunningCopyIsElevated",
+            .arguments = {L"/iptal"},
+            .copyRunning = true,
+            .runningCopyAnswers = 0,
+            .expected = ExitCode::RunningCopyElevated,
+            .handedOn = true,
+            .printedTo = OutputStream::Error,
+            .printed = L"Çalışan Dorvik! yönetici olarak çalışıyor: bu komutu da yönetici olarak çalıştırın.",
+            .handOver = platform::HandOver::NoRights},
         StartCase{"CancelWithoutACopy",
                   {L"/iptal"},
                   false,

@@ -116,6 +116,79 @@ TEST_F(Form1CommandLine, ProgramCountsTheMinutesFromTheWatchedWindowsEnd)
     EXPECT_EQ(ClockFields(), (std::vector<std::wstring>{L"13", L"10", L"00"}));
 }
 
+// After /program with /sonra the moment shows as "Saati Belirle"; clicking it again in the restored window
+// is only a look.
+TEST_F(Form1CommandLine, ALookAtTheChosenMomentKeepsTheCommandLinesDelay)
+{
+    const platform::WindowId watched = h.windows.Add({.title = L"Derleyici"});
+    Run({L"/program", L"Derleyici", L"/sonra", L"10"});
+
+    h.form.mPopRestore_Click();
+    h.view.UserSelectOption(4);
+    h.form.Command2_Click();
+    h.view.UserMinimize();
+    h.windows.Destroy(watched);
+    h.form.Timer1_Tick();
+
+    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{12, 10, 0}));
+    EXPECT_TRUE(h.form.Fields().HedefZaman.elapsedDue) << "a delay, not the fields' time of day";
+}
+
+// Windows keeps a title of any length, and a command line holds one of up to 32767 characters.
+TEST_F(Form1CommandLine, ProgramMatchesALongTitleHandedOn)
+{
+    const std::wstring title(3000, L'ş');
+    const platform::WindowId watched = h.windows.Add({.title = title});
+
+    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/program", title})),
+              ExitCode::Done);
+    EXPECT_EQ(h.modulum.SecilenProgramId, watched);
+}
+
+struct WaitingCopyCase
+{
+    const char* name;
+    std::vector<std::wstring> handed; // nothing handed when empty
+    std::chrono::seconds after;       // how long after its start the next tick comes
+    bool ends;
+};
+
+class WaitingCopy : public testing::TestWithParam<WaitingCopyCase>
+{
+};
+
+TEST_P(WaitingCopy, EndsUnlessTheArmingItIsHandedArmsIt)
+{
+    const WaitingCopyCase& c = GetParam();
+    Form1Harness h;
+    h.form.Form_Load();
+    h.form.Form_AwaitCommandLine();
+    if (!c.handed.empty())
+    {
+        h.form.Form_CopyData(*command::EncodeArguments(c.handed));
+    }
+    h.clock.Advance(c.after);
+
+    if (c.ends)
+    {
+        EXPECT_THROW(h.form.Timer1_Tick(), platform::ProgramEnded);
+        EXPECT_FALSE(h.tray.ShownIcon());
+        return;
+    }
+    EXPECT_NO_THROW(h.form.Timer1_Tick());
+    EXPECT_EQ(h.tray.ShownIcon(), IconId::DorvikSet);
+    EXPECT_FALSE(h.view.Shown());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HandOvers, WaitingCopy,
+    testing::Values(WaitingCopyCase{"Armed", {L"/sonra", L"30"}, 1s, false},
+                    WaitingCopyCase{"ArmedStaysPastTheHandOverTime", {L"/saat", L"23:00"}, 1min, false},
+                    WaitingCopyCase{"Refused", {L"/program", L"Olmayan"}, 1s, true},
+                    WaitingCopyCase{"AQuestionIsNoArming", {L"/durum"}, 16s, true},
+                    WaitingCopyCase{"HandedNothingInTime", {}, 16s, true}),
+    [](const testing::TestParamInfo<WaitingCopyCase>& param) { return std::string(param.param.name); });
+
 TEST_F(Form1CommandLine, RefusesWithoutChangingAnything)
 {
     // A window that only the program itself shows under that title is never one to watch.

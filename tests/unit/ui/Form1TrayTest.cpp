@@ -284,6 +284,20 @@ TEST_F(Form1Tray, TipSaysWhenTheArmedClosingComesAndFollowsTheKind)
     EXPECT_EQ(h.tray.Calls().back().data.szTip, L"Dorvik! V1.0");
 }
 
+// At a slow log-on the shell refuses the icon for a few seconds, then announces itself.
+TEST_F(Form1Tray, AnArmedWindowShownForWantOfAnIconGoesToTheTrayWhenTheShellComes)
+{
+    h.tray.acceptAdd = false;
+    Arm();
+    ASSERT_TRUE(h.view.Shown());
+
+    h.tray.acceptAdd = true;
+    h.form.Form_TaskbarCreated();
+
+    EXPECT_FALSE(h.view.Shown());
+    EXPECT_EQ(h.tray.ShownIcon(), IconId::DorvikSet);
+}
+
 // At 325 % scaling the window is wider than 514 pixels: a real move there is not the icon's callback.
 TEST_F(Form1Tray, MouseMovesOverTheShownWindowAreNeverTheIcon)
 {

@@ -26,21 +26,29 @@ std::wstring Typed(const ClockTime& time)
     return TwoDigits(time.hour) + L":" + TwoDigits(time.minute) + L":" + TwoDigits(time.second);
 }
 
-TEST(CommandLineWinebootStub, FreshStartWithYenidenHemenRestartsWithoutShowingTheWindow)
+// A script, a shortcut or a Task Scheduler task that arms ends with its answer; the closing waits in a copy
+// of its own, which the task's end cannot take with it.
+TEST(CommandLineWinebootStub, FreshStartWithYenidenSaatEndsAtOnceAndTheCopyItStartedRestartsOnTime)
 {
     ASSERT_TRUE(WinebootStubActive());
-    StartOptions options;
-    options.arguments = L"/yeniden /hemen";
-    ChildProcess process = DorvikApp::StartProcess(options);
+    const ClockTime target = ClockTimeIn(10);
+    const auto asked = std::chrono::steady_clock::now();
+    const CommandRun run = RunDorvik(L"/yeniden /saat " + Typed(target));
+    EXPECT_EQ(run.exitCode, 0u) << Utf8(run.printed);
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(5)) << "the caller was held up";
 
-    const Window main = WaitForTopLevelWindow(kMainWindowTitle, process.Pid());
+    const std::vector<unsigned long> copies = ProcessIdsByName(L"dorvik.exe");
+    ASSERT_EQ(copies.size(), 1u) << "no copy waits once the caller has ended";
+    ChildProcess waiting = ChildProcess::Attach(copies.front());
+    const Window main = WaitForTopLevelWindow(kMainWindowTitle, waiting.Pid());
     ASSERT_TRUE(main);
     EXPECT_FALSE(main.IsVisible()) << "armed from the start, the window goes to the notification area";
     EXPECT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Yellow); }));
-    ASSERT_TRUE(process.WaitForExit(Milliseconds(20'000))) << "the closing did not end the program";
+    ASSERT_TRUE(waiting.WaitForExit(Milliseconds(30'000))) << "the closing did not end the program";
 
     // The request starts wineboot, which records it a moment later.
     ASSERT_TRUE(WaitUntil([] { return !WinebootStubCalls().empty(); })) << "no closing was requested";
+    EXPECT_LE(SecondsFrom(target, ClockTimeIn(0)), 7) << "the closing began late";
     const auto calls = WinebootStubCalls();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_TRUE(HasSwitch(calls[0], L"--kill")) << Utf8(calls[0]);

@@ -127,6 +127,17 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept
     return *this;
 }
 
+ChildProcess ChildProcess::Attach(unsigned long pid)
+{
+    win32::UniqueHandle process(
+        ::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+    if (!process)
+    {
+        throw std::runtime_error("cannot open process " + std::to_string(pid));
+    }
+    return ChildProcess(std::move(process), pid, 0);
+}
+
 ChildProcess::~ChildProcess()
 {
     Kill();

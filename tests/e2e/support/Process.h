@@ -31,6 +31,9 @@ class ChildProcess
 public:
     // Throws std::runtime_error when the program cannot be started.
     static ChildProcess Start(const std::wstring& path, const StartOptions& options = {});
+    // Takes charge of a running process the driver did not start itself (one that a program under test
+    // started), so that it too ends with the object. Throws std::runtime_error when it cannot be opened.
+    static ChildProcess Attach(unsigned long pid);
 
     ChildProcess(ChildProcess&&) noexcept = default;
     ChildProcess& operator=(ChildProcess&& other) noexcept;

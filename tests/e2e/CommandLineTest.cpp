@@ -37,9 +37,7 @@ TEST(CommandLineWinebootStub, FreshStartWithYenidenSaatEndsAtOnceAndTheCopyItSta
     EXPECT_EQ(run.exitCode, 0u) << Utf8(run.printed);
     EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(5)) << "the caller was held up";
 
-    const std::vector<unsigned long> copies = ProcessIdsByName(L"dorvik.exe");
-    ASSERT_EQ(copies.size(), 1u) << "no copy waits once the caller has ended";
-    ChildProcess waiting = ChildProcess::Attach(copies.front());
+    ChildProcess waiting = TheRunningCopy();
     const Window main = WaitForTopLevelWindow(kMainWindowTitle, waiting.Pid());
     ASSERT_TRUE(main);
     EXPECT_FALSE(main.IsVisible()) << "armed from the start, the window goes to the notification area";

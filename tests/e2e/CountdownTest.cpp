@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/Bystander.h"
+#include "support/CommandLine.h"
 #include "support/Controls.h"
 #include "support/DorvikApp.h"
 #include "support/Input.h"
@@ -100,10 +101,9 @@ TEST(CountdownWinebootStub, ComesAMinuteAheadWithoutTheForegroundCountsAndErtele
 TEST(CountdownWinebootStub, VazgecTurnsTheIconGreenAndNothingIsRequested)
 {
     ASSERT_TRUE(WinebootStubActive()) << "a closing must not end the session";
-    StartOptions options;
-    options.arguments = L"/sonra 1";
     const Clock::time_point started = Clock::now();
-    ChildProcess process = DorvikApp::StartProcess(options);
+    ASSERT_EQ(RunDorvik(L"/sonra 1").exitCode, 0u);
+    ChildProcess process = TheRunningCopy();
 
     Window countdown;
     ASSERT_TRUE(WaitUntil([&] { return static_cast<bool>(countdown = ShownCountdownWindow(process.Pid())); },

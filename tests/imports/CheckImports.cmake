@@ -38,14 +38,15 @@ foreach(line IN LISTS function_lines)
     list(APPEND functions ${function})
 endforeach()
 
-# Writing the registry or files, reaching the network or starting programs is no part of the job. WriteFile
-# is the one exception: the command line's answers go to the standard output or error that the caller hands
-# over, a pipe or a file the caller opened. Without CreateFile the program cannot open a file of its own.
+# Writing the registry or files, reaching the network or starting programs is no part of the job. Two
+# exceptions: WriteFile, as the command line's answers go to the standard output or error that the caller
+# hands over, a pipe or a file the caller opened (without CreateFile the program cannot open a file of its
+# own); and CreateProcessW, with which an arming command line starts the program's own copy that waits.
 set(forbidden_patterns
     "^Reg(Set|Create|Delete|Save|Replace|Restore|Load|Copy|Rename)"
     "^SH(Set|Delete|Copy)Value"
     "^(CreateFile|DeleteFile|MoveFile|CopyFile|CreateDirectory|RemoveDirectory)"
-    "^(CreateProcess|WinExec|ShellExecute)"
+    "^(CreateProcess(A|AsUser|WithLogon|WithToken)|WinExec|ShellExecute)"
     "^(Internet|Http|WinHttp|URLDownload|WSA|socket|connect|send|recv)")
 foreach(function IN LISTS functions)
     foreach(pattern IN LISTS forbidden_patterns)

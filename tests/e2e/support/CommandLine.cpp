@@ -5,6 +5,7 @@
 #include <chrono>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "support/DorvikApp.h"
 #include "support/Text.h"
@@ -64,6 +65,16 @@ CommandRun RunDorvik(std::wstring_view arguments, Milliseconds timeout)
     CommandRun run{process.ExitCode(), Utf16(bytes)};
     process.Kill();
     return run;
+}
+
+ChildProcess TheRunningCopy()
+{
+    const std::vector<unsigned long> copies = ProcessIdsByName(L"dorvik.exe");
+    if (copies.size() != 1)
+    {
+        throw std::runtime_error(std::to_string(copies.size()) + " copies of dorvik.exe run, not one");
+    }
+    return ChildProcess::Attach(copies.front());
 }
 
 } // namespace dorvik::e2e

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "support/Process.h"
 #include "support/Wait.h"
 
 namespace dorvik::e2e
@@ -20,5 +21,9 @@ struct CommandRun
 
 // Runs dorvik.exe with arguments, as typed after the program's name, and waits for it to end.
 CommandRun RunDorvik(std::wstring_view arguments, Milliseconds timeout = kStartTimeout);
+
+// The one copy of dorvik.exe that runs, such as the copy an arming command line started to wait, taken in
+// charge so that it ends with the object. Throws std::runtime_error unless exactly one runs.
+ChildProcess TheRunningCopy();
 
 } // namespace dorvik::e2e

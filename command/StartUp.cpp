@@ -46,20 +46,10 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
     // A status is what was asked for, whatever it says; everything else but success explains a refusal.
     const OutputStream answerStream =
         request.action == Action::Status ? OutputStream::Output : OutputStream::Error;
-    if (!instance.PreviousInstance())
+    if (!instance.PreviousInstance() && request.action != Action::Arm)
     {
-        if (request.action != Action::Arm)
-        {
-            output.Print(answerStream, OutcomeMessage(ExitCode::NothingToCancel, request));
-            return ExitCode::NothingToCancel;
-        }
-        // A script, a shortcut or a task that arms gets its answer and ends: the closing waits in a copy of
-        // its own, which the task's end, its time limit or its "Stop" cannot take with it. Should that copy
-        // not start, this one becomes it, as before.
-        if (!instance.StartWaitingCopy())
-        {
-            return std::nullopt;
-        }
+        output.Print(answerStream, OutcomeMessage(ExitCode::NothingToCancel, request));
+        return ExitCode::NothingToCancel;
     }
     const std::optional<std::wstring> payload = EncodeArguments(arguments);
     if (!payload)
@@ -67,8 +57,19 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
         output.Print(OutputStream::Error, text::kCommandTooLong);
         return ExitCode::UsageError;
     }
+    // A script, a shortcut or a task that arms gets its answer and ends: the closing waits in a copy of its
+    // own, which the task's end, its time limit or its "Stop" cannot take with it. Should that copy not
+    // start, this one becomes it, as before, unless another copy took over meanwhile.
+    const bool startsWaitingCopy = !instance.PreviousInstance();
+    if (startsWaitingCopy && !instance.StartWaitingCopy() && !instance.PreviousInstance())
+    {
+        return std::nullopt;
+    }
     const platform::RunningCopyAnswer answer = instance.HandToRunningCopy(*payload);
-    if (answer.handOver == platform::HandOver::NoAnswer)
+    // A status always comes with its line: without one, the answer did not come through.
+    const bool statusWithoutLine = answer.handOver == platform::HandOver::Answered && answer.exitCode == 0 &&
+                                   request.action == Action::Status && answer.text.empty();
+    if (answer.handOver == platform::HandOver::NoAnswer || statusWithoutLine)
     {
         output.Print(OutputStream::Error, text::kCommandNoAnswer);
         return ExitCode::Busy;
@@ -76,6 +77,12 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
     const auto code = answer.handOver == platform::HandOver::NoRights
                           ? ExitCode::RunningCopyElevated
                           : static_cast<ExitCode>(answer.exitCode);
+    // The waiting copy ends when its arming is refused; this one ends after it, so that no copy stays behind
+    // once the caller has its answer. Refused as already armed, it armed another caller's request and stays.
+    if (startsWaitingCopy && code != ExitCode::Done && code != ExitCode::AlreadyArmed)
+    {
+        instance.WaitForWaitingCopyToEnd();
+    }
     if (code == ExitCode::Done && request.action == Action::Status)
     {
         output.Print(OutputStream::Output, answer.text);

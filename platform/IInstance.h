@@ -41,6 +41,10 @@ public:
 
     // Hands a command line, encoded as a payload, to the copy already running and returns its answer.
     virtual RunningCopyAnswer HandToRunningCopy(std::wstring_view payload) = 0;
+
+    // Waits a few seconds at most for the waiting copy this one started to end, as it does when the request
+    // it was handed left it with nothing armed.
+    virtual void WaitForWaitingCopyToEnd() = 0;
 };
 
 } // namespace dorvik::platform

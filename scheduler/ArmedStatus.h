@@ -12,21 +12,22 @@
 namespace dorvik::scheduler
 {
 
-// In application mode before the watched window has gone, what happens once it has: a delay, or the next
-// time the wall clock shows a typed time of day.
-struct AfterWatchedWindow
+// The moment the choices give, before it is counted from a present moment: a delay, or the next time the
+// wall clock shows a time of day.
+struct Moment
 {
     std::chrono::seconds delay{0};
     std::optional<TimeOfDay> at;
 
-    friend bool operator==(const AfterWatchedWindow&, const AfterWatchedWindow&) = default;
+    friend bool operator==(const Moment&, const Moment&) = default;
 };
 
 struct ArmedClosing
 {
     ClosingKind kind = ClosingKind::Shutdown;
-    // Present while the closing still waits for the watched window to go; the target is not computed yet.
-    std::optional<AfterWatchedWindow> afterWindow;
+    // Present while the closing still waits for the watched window to go: the moment counted once it has.
+    // The target is not computed yet.
+    std::optional<Moment> afterWindow;
     Target target;
 };
 

@@ -27,7 +27,6 @@ namespace
 {
 
 constexpr int kStatusPanelTwips = 1950;
-constexpr int kSaatiBelirle = static_cast<int>(scheduler::QuickChoice::SaatiBelirle);
 
 // Counts a message box or the picker as open for as long as it is. A request from the command line is
 // refused meanwhile, instead of changing what the box asks about: its modal loop runs every handler.
@@ -283,41 +282,38 @@ void Form1::BtnDorvik_Click()
     }
 
     commandDelay_.reset();
+    // Every confirmed arming counts its delay from the moment its own watched window goes; a target left over
+    // from an earlier arming would fire at once.
+    fields_.ZamanHesaplanacak = true;
     if (view_.Checked(MenuItem::SaateGore))
     {
         platform::LocalDateTime reading;
         HedefZamaniHesapla(Now(reading), services_.clock.Monotonic());
-        fields_.ZamanHesaplanacak = false;
     }
-    else
-    {
-        // Every confirmed arming counts its delay from the moment its own watched window goes; a target left
-        // over from an earlier arming would fire at once.
-        fields_.ZamanHesaplanacak = true;
-    }
+    BecomeArmed();
+    HideToTray();
+}
+
+void Form1::BecomeArmed()
+{
     modulum_.KapamaAktif = true;
+    // The copy an arming command line started has what it waited for, whoever armed it.
+    awaitingUntil_.reset();
+    endWhenIdle_ = false;
     UpdateAwakeRequest();
     UpdateTip();
     SetFormIcon(IconId::DorvikSet);
-    HideToTray();
 }
 
 void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
 {
-    scheduler::Target target;
+    const scheduler::Moment moment = ChosenMoment();
+    const scheduler::Target target =
+        moment.at ? scheduler::TargetAt(now, *moment.at) : scheduler::TargetAfter(now, elapsed, moment.delay);
+    // Minutes given on the command line count from now, as a delay; the clock fields show when.
     if (commandDelay_)
     {
-        // Minutes given on the command line count from now, as a delay; the clock fields show when.
-        target = scheduler::TargetAfter(now, elapsed, *commandDelay_);
         ShowInClockFields(target.time);
-    }
-    else if (view_.Value(OptHizli(kSaatiBelirle)))
-    {
-        target = scheduler::TargetAt(now, TypedTime());
-    }
-    else
-    {
-        target = scheduler::TargetAfter(now, elapsed, scheduler::QuickOffset(SelectedQuickDelay()));
     }
     SetTarget(target, now, elapsed);
 }
@@ -335,17 +331,27 @@ scheduler::TimeOfDay Form1::TypedTime() const
     return typed;
 }
 
-scheduler::QuickChoice Form1::SelectedQuickDelay() const
+scheduler::Moment Form1::ChosenMoment() const
 {
+    if (commandDelay_)
+    {
+        return {.delay = *commandDelay_, .at = std::nullopt};
+    }
+    if (view_.Value(OptHizli(kSaatiBelirle)))
+    {
+        return {.delay = {}, .at = TypedTime()};
+    }
+    auto choice = scheduler::QuickChoice::IkiSaatSonra;
     for (const auto candidate : {scheduler::QuickChoice::Hemen, scheduler::QuickChoice::YarimSaatSonra,
                                  scheduler::QuickChoice::BirSaatSonra})
     {
         if (view_.Value(OptHizli(static_cast<int>(candidate))))
         {
-            return candidate;
+            choice = candidate;
+            break;
         }
     }
-    return scheduler::QuickChoice::IkiSaatSonra;
+    return {.delay = scheduler::QuickOffset(choice), .at = std::nullopt};
 }
 
 void Form1::Timer1_Tick()
@@ -381,8 +387,6 @@ void Form1::Timer1_Tick()
     if (decision.computeTarget)
     {
         HedefZamaniHesapla(now, elapsed);
-        fields_.ZamanHesaplanacak = false;
-        UpdateAwakeRequest();
     }
     if (!decision.compare)
     {

@@ -63,6 +63,8 @@ struct Form1Fields
 // The last-minute window is the main window's own: its buttons act on the closing the main window armed.
 class Form1 final : private ICountdownWarningHost
 {
+    static constexpr int kSaatiBelirle = static_cast<int>(scheduler::QuickChoice::SaatiBelirle);
+
 public:
     Form1(IForm1View& view, Modulum& modulum, const Form1Services& services);
 
@@ -141,6 +143,8 @@ private:
     scheduler::ClosingKind KindFromMarks() const;
     command::ExitCode AnswerStatus(std::wstring* answerText) const;
     void SetFormIcon(platform::IconId icon);
+    // Everything a confirmed arming does before the window goes to the notification area.
+    void BecomeArmed();
     bool HideToTray();
     void RestoreFromTray();
     // Opens the tray menu at the mouse, or beside the icon for a menu asked for from the keyboard.
@@ -152,8 +156,9 @@ private:
     void ShowInClockFields(const scheduler::TimeOfDay& time);
     platform::WindowId FirstListedWindowTitled(std::wstring_view title) const;
     scheduler::TimeOfDay TypedTime() const;
-    // The quick choice whose delay counts, "Saati Belirle" aside: the first selected, else "İki Saat Sonra".
-    scheduler::QuickChoice SelectedQuickDelay() const;
+    // The moment the choices in force give: a command line's delay, the typed time of "Saati Belirle", or the
+    // delay of the first selected quick choice ("İki Saat Sonra" when none of the first three is).
+    scheduler::Moment ChosenMoment() const;
     void HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
     void SetTarget(const scheduler::Target& target, scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
     void UpdateAwakeRequest();
@@ -198,8 +203,10 @@ private:
     // balloon, and the window that counts the last minute.
     bool balloonOwed_ = false;
     bool countdownOwed_ = false;
-    // The tray menu is open; the shell reports a right click twice (its release, then as a context menu).
+    // The tray menu is open: a menu must not open over itself.
     bool trayMenuOpen_ = false;
+    // The callback's last mouse message: the shell reports a right click twice, as the button's release and
+    // then as a request for the context menu.
     int lastTrayMessage_ = 0;
     // The window is on the screen only because the shell refused the icon.
     bool shownForWantOfIcon_ = false;

@@ -17,8 +17,6 @@ using platform::TrayMessage;
 namespace
 {
 
-constexpr int kSaatiBelirle = static_cast<int>(scheduler::QuickChoice::SaatiBelirle);
-
 } // namespace
 
 command::ExitCode Form1::Form_CopyData(std::wstring_view payload, std::wstring* answerText)
@@ -39,12 +37,17 @@ command::ExitCode Form1::Form_CopyData(std::wstring_view payload, std::wstring* 
     {
         return command::ExitCode::UsageError;
     }
-    const command::ExitCode answer = Form_CommandLine(request);
-    // The copy started to wait for this arming goes once it has answered, unless it armed.
-    if (awaitingUntil_ && request.action == command::Action::Arm)
+    // The copy started to wait for this arming goes once it has answered, unless it armed. It no longer waits
+    // meanwhile: the arming may handle events for seconds while the shell takes its icon.
+    const bool firstArming = awaitingUntil_ && request.action == command::Action::Arm;
+    if (firstArming)
     {
         awaitingUntil_.reset();
-        endWhenIdle_ = !modulum_.KapamaAktif;
+    }
+    const command::ExitCode answer = Form_CommandLine(request);
+    if (firstArming && !modulum_.KapamaAktif)
+    {
+        endWhenIdle_ = true;
     }
     return answer;
 }
@@ -142,13 +145,9 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
     {
         platform::LocalDateTime reading;
         HedefZamaniHesapla(Now(reading), services_.clock.Monotonic());
-        fields_.ZamanHesaplanacak = false;
         commandDelay_.reset();
     }
-    modulum_.KapamaAktif = true;
-    UpdateAwakeRequest();
-    UpdateTip();
-    SetFormIcon(IconId::DorvikSet);
+    BecomeArmed();
     // Armed at start-up the window was never shown: without an icon it must be, or nothing could reach it.
     if (!HideToTray() && !view_.Shown())
     {

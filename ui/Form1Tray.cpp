@@ -113,7 +113,8 @@ void Form1::OpenTrayMenu(bool fromKeyboard)
     // The window must be in the foreground, or the menu stays open when the user clicks elsewhere.
     view_.SetForeground();
     view_.PopupMenu(MenuItem::mPopupSys, fromKeyboard ? tray_.IconArea(modulum_.TepsiKaydi) : std::nullopt);
-    // A keyboard user goes on from the icon where the menu was opened, unless a command took it away.
+    // A keyboard user goes on from the icon where the menu was opened, unless the chosen command took the
+    // icon away (as "Geri Getir" does).
     if (fromKeyboard && tray_.IconPresent())
     {
         tray_.ReturnFocus(modulum_.TepsiKaydi);

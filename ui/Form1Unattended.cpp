@@ -32,6 +32,7 @@ void Form1::SetTarget(const scheduler::Target& target, scheduler::LocalSeconds n
                       scheduler::Elapsed elapsed)
 {
     fields_.HedefZaman = target;
+    fields_.ZamanHesaplanacak = false;
     // No warning for a target less than a minute away when it is set: "Hemen!" never shows one.
     balloonOwed_ = scheduler::TimeLeft(target, now, elapsed) >= kWarningAhead;
     countdownOwed_ = balloonOwed_;
@@ -163,20 +164,7 @@ std::optional<std::wstring> Form1::ArmedStatus() const
     if (fields_.ZamanHesaplanacak)
     {
         // Application mode: the moment is counted once the watched window has gone, from the choice in force.
-        scheduler::AfterWatchedWindow after;
-        if (commandDelay_)
-        {
-            after.delay = *commandDelay_;
-        }
-        else if (view_.Value(OptHizli(static_cast<int>(scheduler::QuickChoice::SaatiBelirle))))
-        {
-            after.at = TypedTime();
-        }
-        else
-        {
-            after.delay = scheduler::QuickOffset(SelectedQuickDelay());
-        }
-        closing.afterWindow = after;
+        closing.afterWindow = ChosenMoment();
     }
     platform::LocalDateTime reading;
     return scheduler::ArmedStatusLine(closing, Now(reading), services_.clock.Monotonic());
@@ -203,15 +191,13 @@ void Form1::UpdateTip()
 
 void Form1::CancelClosing()
 {
-    if (!modulum_.KapamaAktif)
+    // Once the closing has begun no cancel stops it, and none turns its icon green meanwhile.
+    if (!modulum_.KapamaAktif || closingUnderWay_)
     {
         return;
     }
+    // Disarming takes the armed line off the tip, and that change shows the green icon too.
     SetFormIcon(platform::IconId::Dorvik);
-    if (tray_.IconPresent())
-    {
-        tray_.Notify(platform::TrayMessage::Modify, modulum_.TepsiKaydi);
-    }
     Disarm();
 }
 
@@ -225,7 +211,6 @@ void Form1::PostponeClosing(std::chrono::minutes by)
     const scheduler::LocalSeconds now = Now(reading);
     const scheduler::Elapsed elapsed = services_.clock.Monotonic();
     // Real time from the click, whatever the wall clock does meanwhile.
-    fields_.ZamanHesaplanacak = false;
     SetTarget(scheduler::TargetAfter(now, elapsed, by), now, elapsed);
 }
 

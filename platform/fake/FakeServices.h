@@ -26,7 +26,7 @@ public:
     bool StartWaitingCopy() override
     {
         ++waitingCopiesStarted;
-        previous = waitingCopyStarts;
+        previous = waitingCopyStarts || takenOverMeanwhile;
         return waitingCopyStarts;
     }
 
@@ -40,11 +40,16 @@ public:
         return {.handOver = handOver, .exitCode = *runningCopyAnswer, .text = runningCopyText};
     }
 
+    void WaitForWaitingCopyToEnd() override { ++waitsForTheWaitingCopy; }
+
     bool previous = false;
     bool usersDesktop = true;
     // Whether a waiting copy can be started, and how many were.
     bool waitingCopyStarts = true;
     int waitingCopiesStarted = 0;
+    // Another copy takes the name while this one fails to start a waiting copy.
+    bool takenOverMeanwhile = false;
+    int waitsForTheWaitingCopy = 0;
     // What the running copy answers; nothing: it does not answer.
     std::optional<int> runningCopyAnswer = 0;
     HandOver handOver = HandOver::Answered;

@@ -38,6 +38,7 @@ LRESULT CALLBACK AnswerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 UniqueHwnd MakeAnswerWindow(std::wstring& text)
 {
+    UniqueHwnd window;
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -49,8 +50,15 @@ UniqueHwnd MakeAnswerWindow(std::wstring& text)
         ::RegisterClassExW(&windowClass);
     }
     // Message-only: no one sees it, and no broadcast or window walk finds it.
-    return UniqueHwnd(::CreateWindowExW(0, kAnswerWindowClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                        instance, &text));
+    window.reset(::CreateWindowExW(0, kAnswerWindowClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   instance, &text));
+    // Asked from a prompt run as administrator, the running copy is the lesser one: Windows would keep its
+    // answer out unless this window lets it in.
+    if (window)
+    {
+        ::ChangeWindowMessageFilterEx(window.get(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
+    }
+    return window;
 }
 
 std::wstring ProgramPath()
@@ -77,10 +85,21 @@ std::wstring ProgramPath()
 Win32Instance::Win32Instance(const wchar_t* mutexName) noexcept
     : mutexName_(mutexName)
 {
+    TakeName();
+}
+
+void Win32Instance::TakeName() noexcept
+{
     mutex_.reset(::CreateMutexW(nullptr, FALSE, mutexName_));
     const DWORD error = ::GetLastError();
     // Access is denied when a copy under another security context holds the name: that is a copy too.
     previous_ = error == ERROR_ALREADY_EXISTS || (!mutex_ && error == ERROR_ACCESS_DENIED);
+    // A later copy only hands on its request or ends; holding the name as well would keep it alive for the
+    // copy the running one starts to wait once it lets go.
+    if (previous_)
+    {
+        mutex_.reset();
+    }
 }
 
 bool Win32Instance::OnUsersDesktop() const
@@ -125,13 +144,13 @@ bool Win32Instance::StartWaitingCopy()
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    // No handle of the caller's is inherited: a script reading this copy's output through a pipe sees its end
-    // when this copy ends, not hours later when the waiting one does.
-    constexpr DWORD kOnItsOwn = DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP;
+    // bInheritHandles FALSE: a script reading this copy's output through a pipe sees its end when this copy
+    // ends, not hours later when the waiting one does.
     const auto start = [&](DWORD flags) {
         return ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
                                 folder.c_str(), &startup, &process) != FALSE;
     };
+    constexpr DWORD kOnItsOwn = DETACHED_PROCESS;
     // The Task Scheduler ends a task's job when the task stops, so the copy leaves the job where the job lets
     // it. A job that does not refuses the breakaway with ERROR_ACCESS_DENIED; the copy then stays in it.
     bool started = start(kOnItsOwn | CREATE_BREAKAWAY_FROM_JOB);
@@ -141,9 +160,8 @@ bool Win32Instance::StartWaitingCopy()
     }
     if (!started)
     {
-        // This copy waits itself, as it did before there was a waiting copy.
-        mutex_.reset(::CreateMutexW(nullptr, FALSE, mutexName_));
-        previous_ = ::GetLastError() == ERROR_ALREADY_EXISTS;
+        // This copy waits itself, as it did before there was a waiting copy, unless another took the name.
+        TakeName();
         return false;
     }
     ::CloseHandle(process.hThread);
@@ -155,11 +173,15 @@ platform::RunningCopyAnswer Win32Instance::HandToRunningCopy(std::wstring_view p
 {
     using platform::HandOver;
     // A copy that has only just started may not have made its window yet; one this copy started is given
-    // longer, for as long as it lives.
+    // longer, unless it failed. One that ended with 0 found another copy had taken over: that one answers.
     const ULONGLONG deadline = ::GetTickCount64() + (waitingCopy_ ? 10'000 : 5'000);
+    const auto waitingCopyFailed = [this] {
+        DWORD code = 0;
+        return waitingCopy_ && ::WaitForSingleObject(waitingCopy_.get(), 0) == WAIT_OBJECT_0 &&
+               ::GetExitCodeProcess(waitingCopy_.get(), &code) && code != 0;
+    };
     HWND running = ::FindWindowW(kMainWindowClass, nullptr);
-    while (!running && ::GetTickCount64() < deadline &&
-           !(waitingCopy_ && ::WaitForSingleObject(waitingCopy_.get(), 0) == WAIT_OBJECT_0))
+    while (!running && ::GetTickCount64() < deadline && !waitingCopyFailed())
     {
         ::Sleep(100);
         running = ::FindWindowW(kMainWindowClass, nullptr);
@@ -187,14 +209,15 @@ platform::RunningCopyAnswer Win32Instance::HandToRunningCopy(std::wstring_view p
         return answer;
     }
     answer.exitCode = static_cast<int>(code);
-    // A waiting copy whose request was refused (any answer but 0) has nothing armed and ends within moments;
-    // this copy ends after it, so that a script's end means no copy stays behind.
-    if (waitingCopy_ && answer.exitCode != 0)
+    return answer;
+}
+
+void Win32Instance::WaitForWaitingCopyToEnd()
+{
+    if (waitingCopy_)
     {
         ::WaitForSingleObject(waitingCopy_.get(), 5'000);
     }
-    waitingCopy_.reset();
-    return answer;
 }
 
 } // namespace dorvik::win32

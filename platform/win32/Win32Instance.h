@@ -25,7 +25,11 @@ public:
 
     platform::RunningCopyAnswer HandToRunningCopy(std::wstring_view payload) override;
 
+    void WaitForWaitingCopyToEnd() override;
+
 private:
+    void TakeName() noexcept;
+
     const wchar_t* mutexName_;
     UniqueHandle mutex_;
     bool previous_ = false;

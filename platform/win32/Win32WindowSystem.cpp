@@ -22,7 +22,7 @@ static_assert(platform::kShowShow == SW_SHOW);
 namespace
 {
 
-// A class name has at most 256 characters; Windows copies at most 254 and the terminator into 255.
+// Windows copies at most 254 characters of a class name and the terminator into a buffer of 255.
 constexpr int kTextBufferLength = 255;
 
 // Long enough for a window that is merely busy, short enough that a hung one cannot freeze the tick.

@@ -99,26 +99,35 @@ void Form1Menus::SetChecked(MenuItem item, bool checked)
                     MF_BYCOMMAND | (checked ? UINT{MF_CHECKED} : UINT{MF_UNCHECKED}));
 }
 
-void Form1Menus::PopupTrayMenu(HWND window, const std::optional<RECT>& beside) const
+std::optional<MenuItem> Form1Menus::PopupTrayMenu(HWND window, const std::optional<RECT>& beside) const
 {
-    // TPM_RIGHTBUTTON: the menu opens on a right click, and either button may choose from it.
+    // TPM_RIGHTBUTTON: the menu opens on a right click, and either button may choose from it. TPM_RETURNCMD:
+    // the chosen command comes back here instead of as a WM_COMMAND posted for later, so that it has run
+    // when the menu's caller goes on (and gives the keyboard focus back to the icon, or not).
+    constexpr UINT kFlags = TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY;
+    BOOL chosen = FALSE;
     if (beside)
     {
         // Above or below the area, never over it, so the icon the user opened it from stays in sight.
         TPMPARAMS exclude{};
         exclude.cbSize = sizeof(exclude);
         exclude.rcExclude = *beside;
-        ::TrackPopupMenuEx(trayMenu_.get(), TPM_LEFTALIGN | TPM_BOTTOMALIGN | TPM_VERTICAL | TPM_RIGHTBUTTON,
-                           beside->left, beside->top, window, &exclude);
+        chosen = ::TrackPopupMenuEx(trayMenu_.get(), kFlags | TPM_BOTTOMALIGN | TPM_VERTICAL, beside->left,
+                                    beside->top, window, &exclude);
     }
     else
     {
         POINT at{};
         ::GetCursorPos(&at);
-        ::TrackPopupMenuEx(trayMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, window, nullptr);
+        chosen = ::TrackPopupMenuEx(trayMenu_.get(), kFlags, at.x, at.y, window, nullptr);
     }
     // Without a message after the menu, the next right click on the icon would not open it again.
     ::PostMessageW(window, WM_NULL, 0, 0);
+    if (chosen == 0)
+    {
+        return std::nullopt;
+    }
+    return static_cast<MenuItem>(chosen);
 }
 
 } // namespace dorvik::win32

@@ -23,8 +23,8 @@ public:
     void SetChecked(MenuItem item, bool checked);
 
     // Pops the tray menu up for window at the mouse position, or beside the given screen area, and returns
-    // once it has closed.
-    void PopupTrayMenu(HWND window, const std::optional<RECT>& beside) const;
+    // once it has closed: the item chosen, or nothing when the menu was dismissed.
+    std::optional<MenuItem> PopupTrayMenu(HWND window, const std::optional<RECT>& beside) const;
 
 private:
     HMENU Holding(MenuItem item) const noexcept;

@@ -290,13 +290,14 @@ void Form1Window::PopupMenu(MenuItem menu, const std::optional<platform::ScreenR
     {
         return;
     }
+    std::optional<RECT> area;
     if (beside)
     {
-        menus_.PopupTrayMenu(hwnd_, RECT{beside->left, beside->top, beside->right, beside->bottom});
+        area = RECT{beside->left, beside->top, beside->right, beside->bottom};
     }
-    else
+    if (const std::optional<MenuItem> chosen = menus_.PopupTrayMenu(hwnd_, area))
     {
-        menus_.PopupTrayMenu(hwnd_, std::nullopt);
+        OnMenuCommand(*chosen);
     }
 }
 

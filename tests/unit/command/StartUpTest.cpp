@@ -32,6 +32,8 @@ struct StartCase
     bool waitingCopyStarts = true;
     platform::HandOver handOver = platform::HandOver::Answered;
     int waitingCopiesStarted = 0;
+    bool takenOverMeanwhile = false;
+    int waitsForTheWaitingCopy = 0;
 };
 
 class StartUp : public testing::TestWithParam<StartCase>
@@ -48,6 +50,7 @@ TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
     instance.usersDesktop = c.usersDesktop;
     instance.waitingCopyStarts = c.waitingCopyStarts;
     instance.handOver = c.handOver;
+    instance.takenOverMeanwhile = c.takenOverMeanwhile;
     platform::FakeOutput output;
     const Request request = ParseCommandLine(c.arguments);
 
@@ -64,6 +67,7 @@ TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
         EXPECT_EQ(DecodeArguments(instance.handed[0]), c.arguments) << "handed on as given";
     }
     EXPECT_EQ(instance.waitingCopiesStarted, c.waitingCopiesStarted);
+    EXPECT_EQ(instance.waitsForTheWaitingCopy, c.waitsForTheWaitingCopy);
     ASSERT_EQ(output.printed.size(), c.printedTo ? 1u : 0u);
     if (c.printedTo)
     {
@@ -110,7 +114,36 @@ INSTANTIATE_TEST_SUITE_P(
                   .handedOn = true,
                   .printedTo = OutputStream::Error,
                   .printed = L"'Hesap'",
+                  .waitingCopiesStarted = 1,
+                  .waitsForTheWaitingCopy = 1},
+        StartCase{.name = "WaitingCopyArmedByAnotherCallerFirstStays",
+                  .arguments = {L"/sonra", L"5"},
+                  .copyRunning = false,
+                  .runningCopyAnswers = 4,
+                  .expected = ExitCode::AlreadyArmed,
+                  .handedOn = true,
+                  .printedTo = OutputStream::Error,
+                  .printed = L"Zaten kurulu",
                   .waitingCopiesStarted = 1},
+        StartCase{.name = "NoWaitingCopyStartsButAnotherCopyTookOver",
+                  .arguments = {L"/r", L"/hemen"},
+                  .copyRunning = false,
+                  .runningCopyAnswers = 0,
+                  .expected = ExitCode::Done,
+                  .handedOn = true,
+                  .printedTo = std::nullopt,
+                  .printed = L"",
+                  .waitingCopyStarts = false,
+                  .waitingCopiesStarted = 1,
+                  .takenOverMeanwhile = true},
+        StartCase{.name = "StatusWithoutItsLineDidNotComeThrough",
+                  .arguments = {L"/durum"},
+                  .copyRunning = true,
+                  .runningCopyAnswers = 0,
+                  .expected = ExitCode::Busy,
+                  .handedOn = true,
+                  .printedTo = OutputStream::Error,
+                  .printed = L"yanıt vermedi"},
         StartCase{.name = "ArmingGoesOnWhenNoWaitingCopyStarts",
                   .arguments = {L"/r", L"/hemen"},
                   .copyRunning = false,

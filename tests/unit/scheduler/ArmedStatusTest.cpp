@@ -33,7 +33,7 @@ ArmedClosing In(ClosingKind kind, std::chrono::milliseconds delay)
     return {kind, std::nullopt, {target.day, target.time, kElapsedNow + delay}};
 }
 
-ArmedClosing Waiting(ClosingKind kind, AfterWatchedWindow after)
+ArmedClosing Waiting(ClosingKind kind, Moment after)
 {
     return {kind, after, {}};
 }
@@ -62,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"MinutesRoundedDown", In(Shutdown, 8min + 59s), L"Kapatma 22:26:59 (8 dk kaldı)"},
         StatusCase{"TomorrowsTimeOfDay", At(Restart, {7, 5, 0}),
                    L"Yeniden başlatma 07:05:00 (8 sa 47 dk kaldı)"},
-        StatusCase{"PassedTarget", At(Shutdown, {22, 18, 0}), L"Kapatma 22:18:00 (0 sn kaldı)"},
+        StatusCase{"PassedTarget",
+                   {Shutdown, std::nullopt, {LocalDays(2026y / 12 / 9), {22, 10, 0}, std::nullopt}},
+                   L"Kapatma 22:10:00 (0 sn kaldı)"},
         StatusCase{"WhenTheWindowGoes", Waiting(Shutdown, {3s, std::nullopt}),
                    L"Kapatma: izlenen pencere kapanınca"},
         StatusCase{"DelayAfterTheWindow", Waiting(Shutdown, {30min, std::nullopt}),

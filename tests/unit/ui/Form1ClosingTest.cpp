@@ -94,6 +94,18 @@ TEST_F(Form1Closing, CancelDuringTheWaitDoesNotStopTheClosing)
     EXPECT_EQ(h.power.Calls().size(), 2u);
 }
 
+// A click on "Vazgeç" already queued when the last minute ran out.
+TEST_F(Form1Closing, VazgecDuringTheWaitChangesNothing)
+{
+    h.events.Schedule(1s, [&] { h.Countdown().BtnVazgec_Click(); });
+
+    ReachTarget();
+
+    EXPECT_TRUE(h.modulum.KapamaAktif);
+    EXPECT_EQ(h.view.Icon(), IconId::Kapan);
+    EXPECT_EQ(h.power.Calls().size(), 2u);
+}
+
 TEST_F(Form1Closing, ExitFromTheTrayMenuDuringTheWaitRequestsNothing)
 {
     h.events.Schedule(3s, [&] { h.form.mPopExit_Click(); });

@@ -148,8 +148,8 @@ TEST_F(Form1CommandLine, ProgramMatchesALongTitleHandedOn)
 struct WaitingCopyCase
 {
     const char* name;
-    std::vector<std::wstring> handed; // nothing handed when empty
-    std::chrono::seconds after;       // how long after its start the next tick comes
+    std::vector<std::vector<std::wstring>> handed; // the command lines handed over, in order
+    std::chrono::seconds after;                    // how long after its start the next tick comes
     bool ends;
 };
 
@@ -163,9 +163,9 @@ TEST_P(WaitingCopy, EndsUnlessTheArmingItIsHandedArmsIt)
     Form1Harness h;
     h.form.Form_Load();
     h.form.Form_AwaitCommandLine();
-    if (!c.handed.empty())
+    for (const std::vector<std::wstring>& line : c.handed)
     {
-        h.form.Form_CopyData(*command::EncodeArguments(c.handed));
+        h.form.Form_CopyData(*command::EncodeArguments(line));
     }
     h.clock.Advance(c.after);
 
@@ -176,17 +176,21 @@ TEST_P(WaitingCopy, EndsUnlessTheArmingItIsHandedArmsIt)
         return;
     }
     EXPECT_NO_THROW(h.form.Timer1_Tick());
-    EXPECT_EQ(h.tray.ShownIcon(), IconId::DorvikSet);
+    EXPECT_TRUE(h.tray.ShownIcon()) << "the copy left the notification area";
     EXPECT_FALSE(h.view.Shown());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     HandOvers, WaitingCopy,
-    testing::Values(WaitingCopyCase{"Armed", {L"/sonra", L"30"}, 1s, false},
-                    WaitingCopyCase{"ArmedStaysPastTheHandOverTime", {L"/saat", L"23:00"}, 1min, false},
-                    WaitingCopyCase{"Refused", {L"/program", L"Olmayan"}, 1s, true},
-                    WaitingCopyCase{"AQuestionIsNoArming", {L"/durum"}, 16s, true},
-                    WaitingCopyCase{"HandedNothingInTime", {}, 16s, true}),
+    testing::Values(
+        WaitingCopyCase{"Armed", {{L"/sonra", L"30"}}, 1s, false},
+        WaitingCopyCase{"ArmedStaysPastTheHandOverTime", {{L"/saat", L"23:00"}}, 1min, false},
+        WaitingCopyCase{"Refused", {{L"/program", L"Olmayan"}}, 1s, true},
+        // Two scripts at once: the first one's window is not there, the second one's arming holds.
+        WaitingCopyCase{"RefusedThenArmedByAnother", {{L"/program", L"Olmayan"}, {L"/hemen"}}, 1s, false},
+        WaitingCopyCase{"ArmedThenCancelledStays", {{L"/sonra", L"30"}, {L"/iptal"}}, 1min, false},
+        WaitingCopyCase{"AQuestionIsNoArming", {{L"/durum"}}, 16s, true},
+        WaitingCopyCase{"HandedNothingInTime", {}, 16s, true}),
     [](const testing::TestParamInfo<WaitingCopyCase>& param) { return std::string(param.param.name); });
 
 TEST_F(Form1CommandLine, RefusesWithoutChangingAnything)

@@ -61,7 +61,7 @@ public:
 
     // Where the icon that data names stands on the screen; where the notification area lies when the shell
     // does not say; nothing when neither is known.
-    virtual std::optional<ScreenRect> IconArea(const NotifyIconData& data) = 0;
+    virtual std::optional<Rect> IconArea(const NotifyIconData& data) = 0;
 
     // Gives the keyboard focus back to the icon, as after a menu the user opened from the keyboard.
     virtual bool ReturnFocus(const NotifyIconData& data) = 0;

@@ -11,16 +11,6 @@
 namespace dorvik::platform
 {
 
-struct Rect
-{
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
-
 enum class WindowRelation
 {
     Next = 2,      // GW_HWNDNEXT: the next window below in z-order

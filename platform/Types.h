@@ -29,15 +29,15 @@ enum class DcHandle : std::uintptr_t
     None = 0
 };
 
-// A rectangle of the screen in pixels, right and bottom excluded.
-struct ScreenRect
+// A rectangle in pixels, right and bottom excluded: of the screen, or of a window's client area.
+struct Rect
 {
     int left = 0;
     int top = 0;
     int right = 0;
     int bottom = 0;
 
-    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+    friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 // The three pictures of the program: green while idle, yellow while a closing is armed, red while it runs.

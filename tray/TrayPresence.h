@@ -29,7 +29,7 @@ public:
         return shell_.ShowBalloon(data, title, text);
     }
 
-    std::optional<platform::ScreenRect> IconArea(const platform::NotifyIconData& data) override
+    std::optional<platform::Rect> IconArea(const platform::NotifyIconData& data) override
     {
         return shell_.IconArea(data);
     }

@@ -60,7 +60,7 @@ public:
     virtual void SetChecked(MenuItem item, bool checked) = 0;
     // Pops the menu up and returns when it has closed; a chosen command has run. It opens at the mouse
     // position, or beside the given area of the screen, as a menu opened from the keyboard does at its icon.
-    virtual void PopupMenu(MenuItem menu, const std::optional<platform::ScreenRect>& beside) = 0;
+    virtual void PopupMenu(MenuItem menu, const std::optional<platform::Rect>& beside) = 0;
 
     virtual std::wstring Caption() const = 0;
     virtual platform::WindowId Handle() const = 0;

@@ -109,7 +109,7 @@ public:
     bool Notify(TrayMessage message, const NotifyIconData& data) override;
     bool ShowBalloon(const NotifyIconData& data, std::wstring_view title, std::wstring_view text) override;
 
-    std::optional<ScreenRect> IconArea(const NotifyIconData& /*data*/) override
+    std::optional<Rect> IconArea(const NotifyIconData& /*data*/) override
     {
         return shown_ ? iconArea : std::nullopt;
     }
@@ -132,7 +132,7 @@ public:
 
     bool acceptAdd = true;
     // Where the shell says the icon stands.
-    std::optional<ScreenRect> iconArea = ScreenRect{980, 740, 1000, 760};
+    std::optional<Rect> iconArea = Rect{980, 740, 1000, 760};
     // How often the keyboard focus was given back to the icon.
     int focusReturns = 0;
     // How many adds from now on the shell refuses, as while it is still starting.

@@ -48,7 +48,7 @@ NOTIFYICONDATAW RecordOf(const platform::NotifyIconData& data, const Win32Icons&
     return record;
 }
 
-platform::ScreenRect ScreenRectOf(const RECT& rect)
+platform::Rect RectOf(const RECT& rect)
 {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
@@ -56,7 +56,7 @@ platform::ScreenRect ScreenRectOf(const RECT& rect)
 // The notification area of the taskbar: the shell's own window for it where there is one, else the square at
 // the taskbar's far end, where every Windows shell puts it (the right end of a horizontal taskbar, the bottom
 // of a vertical one).
-std::optional<platform::ScreenRect> NotificationAreaOfTaskbar()
+std::optional<platform::Rect> NotificationAreaOfTaskbar()
 {
     const HWND taskbar = ::FindWindowW(L"Shell_TrayWnd", nullptr);
     RECT rect{};
@@ -67,7 +67,7 @@ std::optional<platform::ScreenRect> NotificationAreaOfTaskbar()
     if (const HWND area = ::FindWindowExW(taskbar, nullptr, L"TrayNotifyWnd", nullptr);
         area && ::GetWindowRect(area, &rect))
     {
-        return ScreenRectOf(rect);
+        return RectOf(rect);
     }
     const LONG width = rect.right - rect.left;
     const LONG height = rect.bottom - rect.top;
@@ -79,7 +79,7 @@ std::optional<platform::ScreenRect> NotificationAreaOfTaskbar()
     {
         rect.top = rect.bottom - width;
     }
-    return ScreenRectOf(rect);
+    return RectOf(rect);
 }
 
 } // namespace
@@ -109,7 +109,7 @@ bool Win32Tray::ShowBalloon(const platform::NotifyIconData& data, std::wstring_v
     return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
-std::optional<platform::ScreenRect> Win32Tray::IconArea(const platform::NotifyIconData& data)
+std::optional<platform::Rect> Win32Tray::IconArea(const platform::NotifyIconData& data)
 {
     NOTIFYICONIDENTIFIER icon{};
     icon.cbSize = sizeof(icon);
@@ -119,7 +119,7 @@ std::optional<platform::ScreenRect> Win32Tray::IconArea(const platform::NotifyIc
     // Wine's shell does not say: it answers E_NOTIMPL.
     if (SUCCEEDED(::Shell_NotifyIconGetRect(&icon, &rect)) && !::IsRectEmpty(&rect))
     {
-        return ScreenRectOf(rect);
+        return RectOf(rect);
     }
     return NotificationAreaOfTaskbar();
 }

@@ -18,7 +18,7 @@ public:
     bool Notify(platform::TrayMessage message, const platform::NotifyIconData& data) override;
     bool ShowBalloon(const platform::NotifyIconData& data, std::wstring_view title,
                      std::wstring_view text) override;
-    std::optional<platform::ScreenRect> IconArea(const platform::NotifyIconData& data) override;
+    std::optional<platform::Rect> IconArea(const platform::NotifyIconData& data) override;
     bool ReturnFocus(const platform::NotifyIconData& data) override;
 
 private:

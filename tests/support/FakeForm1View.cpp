@@ -125,7 +125,7 @@ void FakeForm1View::SetChecked(MenuItem item, bool checked)
     checked_[item] = checked;
 }
 
-void FakeForm1View::PopupMenu(MenuItem menu, const std::optional<platform::ScreenRect>& beside)
+void FakeForm1View::PopupMenu(MenuItem menu, const std::optional<platform::Rect>& beside)
 {
     popups_.push_back(menu);
     anchors_.push_back(beside);

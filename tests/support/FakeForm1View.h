@@ -39,7 +39,7 @@ public:
     void SetStatusText(std::wstring_view text) override;
     bool Checked(MenuItem item) const override;
     void SetChecked(MenuItem item, bool checked) override;
-    void PopupMenu(MenuItem menu, const std::optional<platform::ScreenRect>& beside) override;
+    void PopupMenu(MenuItem menu, const std::optional<platform::Rect>& beside) override;
     std::wstring Caption() const override;
     platform::WindowId Handle() const override;
     platform::IconId Icon() const override;
@@ -88,7 +88,7 @@ public:
     const std::vector<MenuItem>& Popups() const noexcept { return popups_; }
 
     // Where each menu opened: beside this area, or at the mouse (nothing).
-    const std::vector<std::optional<platform::ScreenRect>>& PopupAnchors() const noexcept { return anchors_; }
+    const std::vector<std::optional<platform::Rect>>& PopupAnchors() const noexcept { return anchors_; }
 
     // What the user picks when a menu pops up; runs while it is open.
     std::function<void(MenuItem)> onPopup;
@@ -117,7 +117,7 @@ private:
     int refreshCalls_ = 0;
     std::vector<int> changes_;
     std::vector<MenuItem> popups_;
-    std::vector<std::optional<platform::ScreenRect>> anchors_;
+    std::vector<std::optional<platform::Rect>> anchors_;
     Form1* form_ = nullptr;
 };
 

@@ -284,7 +284,7 @@ void Form1Window::SetChecked(MenuItem item, bool checked)
     menus_.SetChecked(item, checked);
 }
 
-void Form1Window::PopupMenu(MenuItem menu, const std::optional<platform::ScreenRect>& beside)
+void Form1Window::PopupMenu(MenuItem menu, const std::optional<platform::Rect>& beside)
 {
     if (menu != MenuItem::mPopupSys)
     {

@@ -47,7 +47,7 @@ public:
     void SetStatusText(std::wstring_view text) override;
     bool Checked(MenuItem item) const override;
     void SetChecked(MenuItem item, bool checked) override;
-    void PopupMenu(MenuItem menu, const std::optional<platform::ScreenRect>& beside) override;
+    void PopupMenu(MenuItem menu, const std::optional<platform::Rect>& beside) override;
     std::wstring Caption() const override;
     platform::WindowId Handle() const override;
     platform::IconId Icon() const override;

@@ -69,6 +69,18 @@ std::vector<Window> OpenMenus(DWORD pid)
     return menus;
 }
 
+// Sends the icon's callback with message and waits for the one menu it opens; where it stands on the screen,
+// or nothing when no menu came.
+std::optional<RECT> OpenTrayMenu(const DorvikApp& app, UINT message)
+{
+    SendTrayCallback(app.Main(), message);
+    if (!WaitUntil([&] { return OpenMenus(app.Process().Pid()).size() == 1; }))
+    {
+        return std::nullopt;
+    }
+    return OpenMenus(app.Process().Pid()).front().WindowRect();
+}
+
 bool IsForeground(const Window& window)
 {
     return Window(::GetForegroundWindow()) == window;
@@ -167,11 +179,10 @@ TEST(Tray, RightButtonUpOpensTheTrayMenuAtTheMouse)
     const POINT mouse{300, 250};
     ASSERT_TRUE(MoveMouseTo(mouse));
 
-    SendTrayCallback(app.Main(), WM_RBUTTONUP);
-    ASSERT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).size() == 1; })) << "no menu opened";
-    const RECT menu = OpenMenus(app.Process().Pid()).front().WindowRect();
-    EXPECT_EQ(menu.left, mouse.x);
-    EXPECT_EQ(menu.top, mouse.y);
+    const std::optional<RECT> menu = OpenTrayMenu(app, WM_RBUTTONUP);
+    ASSERT_TRUE(menu) << "no menu opened";
+    EXPECT_EQ(menu->left, mouse.x);
+    EXPECT_EQ(menu->top, mouse.y);
     EXPECT_FALSE(app.Main().IsVisible()) << "the menu opens without the window";
     SaveDesktopScreenshot(L"tray-menu");
 
@@ -199,13 +210,12 @@ TEST(Tray, KeyboardOnTheIconOpensTheMenuBesideTheNotificationAreaAndRestoresTheW
     const POINT mouse{300, 250};
     ASSERT_TRUE(MoveMouseTo(mouse));
 
-    SendTrayCallback(app.Main(), WM_CONTEXTMENU);
-    ASSERT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).size() == 1; })) << "no menu opened";
-    const RECT menu = OpenMenus(app.Process().Pid()).front().WindowRect();
+    const std::optional<RECT> menu = OpenTrayMenu(app, WM_CONTEXTMENU);
+    ASSERT_TRUE(menu) << "no menu opened";
     const RECT taskbar = Taskbar().WindowRect();
-    EXPECT_FALSE(menu.left == mouse.x && menu.top == mouse.y) << "a keyboard's menu opened at the mouse";
-    EXPECT_LE(menu.bottom, taskbar.top) << "the menu covers the notification area";
-    EXPECT_GE(menu.right, taskbar.right - 64) << "the menu is far from the notification area";
+    EXPECT_FALSE(menu->left == mouse.x && menu->top == mouse.y) << "a keyboard's menu opened at the mouse";
+    EXPECT_LE(menu->bottom, taskbar.top) << "the menu covers the notification area";
+    EXPECT_GE(menu->right, taskbar.right - 64) << "the menu is far from the notification area";
     SaveDesktopScreenshot(L"tray-menu-keyboard");
     app.Main().Post(WM_CANCELMODE);
     ASSERT_TRUE(WaitUntil([&] { return OpenMenus(app.Process().Pid()).empty(); })) << "the menu stayed open";

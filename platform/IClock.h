@@ -7,7 +7,7 @@
 namespace dorvik::platform
 {
 
-// Local date and time to the whole second.
+// Local date and time; the milliseconds only serve to compare readings of the clocks.
 struct LocalDateTime
 {
     int year = 1970;
@@ -16,6 +16,7 @@ struct LocalDateTime
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int millisecond = 0;
 
     friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
 };

@@ -43,7 +43,7 @@ std::wstring DurationText(milliseconds span)
     return text;
 }
 
-std::wstring ArmedStatusLine(const ArmedClosing& closing, LocalSeconds now, Elapsed elapsedNow)
+std::wstring ArmedStatusLine(const StatusFacts& closing, LocalSeconds now, Elapsed elapsedNow)
 {
     std::wstring line(TextsFor(closing.kind).status);
     if (const auto& after = closing.afterWindow)

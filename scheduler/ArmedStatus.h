@@ -22,7 +22,7 @@ struct Moment
     friend bool operator==(const Moment&, const Moment&) = default;
 };
 
-struct ArmedClosing
+struct StatusFacts
 {
     ClosingKind kind = ClosingKind::Shutdown;
     // Present while the closing still waits for the watched window to go: the moment counted once it has.
@@ -37,6 +37,6 @@ std::wstring DurationText(std::chrono::milliseconds span);
 
 // "Kapatma 23:30:00 (1 sa 12 dk kaldı)", or for a closing still waiting for its window "Kapatma: izlenen
 // pencere kapanınca" with the delay or the time of day it will count.
-std::wstring ArmedStatusLine(const ArmedClosing& closing, LocalSeconds now, Elapsed elapsedNow);
+std::wstring ArmedStatusLine(const StatusFacts& closing, LocalSeconds now, Elapsed elapsedNow);
 
 } // namespace dorvik::scheduler

@@ -73,6 +73,20 @@ Target TargetAt(LocalSeconds now, TimeOfDay timeOfDay)
     return {today + days(1), timeOfDay, std::nullopt};
 }
 
+Target Postponed(const Target& target, LocalSeconds now, Elapsed elapsedNow, seconds by)
+{
+    const LocalSeconds moment = MomentOf(target) + by;
+    const LocalDays day = floor<days>(moment);
+    const Elapsed due =
+        target.elapsedDue ? *target.elapsedDue + by : elapsedNow + TimeLeft(target, now, elapsedNow) + by;
+    return {day, TimeOfDayOf(moment - LocalSeconds(day)), due};
+}
+
+TimeOfDay Later(const TimeOfDay& time, seconds by)
+{
+    return TimeOfDayOf((SecondsOf(time) + by) % days(1));
+}
+
 bool TargetReached(const Target& target, LocalSeconds now, Elapsed elapsedNow)
 {
     return TimeLeft(target, now, elapsedNow) == milliseconds(0);

@@ -44,6 +44,13 @@ Target TargetAfter(LocalSeconds now, Elapsed elapsedNow, std::chrono::seconds de
 // The next time the wall clock shows a time of day: today, or tomorrow when it has passed.
 Target TargetAt(LocalSeconds now, TimeOfDay timeOfDay);
 
+// The same target put off by this much real time: due that much later on the elapsed clock, and named that
+// much later on the wall clock. A time of day becomes a delay, since the wall clock may move meanwhile.
+Target Postponed(const Target& target, LocalSeconds now, Elapsed elapsedNow, std::chrono::seconds by);
+
+// A time of day this much later, round the clock.
+TimeOfDay Later(const TimeOfDay& time, std::chrono::seconds by);
+
 bool TargetReached(const Target& target, LocalSeconds now, Elapsed elapsedNow);
 
 // How long until the target is due; zero once it is.

@@ -79,11 +79,18 @@ Form1::Form1(IForm1View& view, Modulum& modulum, const Form1Services& services)
 {
 }
 
-scheduler::LocalSeconds Form1::Now(platform::LocalDateTime& reading) const
+scheduler::ClockReadings Form1::ReadClocks(platform::LocalDateTime* wall) const
 {
-    reading = services_.clock.Now();
-    return scheduler::MakeLocalSeconds(reading.year, reading.month, reading.day, reading.hour, reading.minute,
-                                       reading.second);
+    const platform::LocalDateTime t = services_.clock.Now();
+    if (wall)
+    {
+        *wall = t;
+    }
+    const scheduler::LocalSeconds seconds =
+        scheduler::MakeLocalSeconds(t.year, t.month, t.day, t.hour, t.minute, t.second);
+    return {.wall = scheduler::LocalMilliseconds(seconds) + std::chrono::milliseconds(t.millisecond),
+            .elapsed = services_.clock.Monotonic(),
+            .awake = services_.clock.Awake()};
 }
 
 void Form1::Form_Load()
@@ -97,7 +104,7 @@ void Form1::Form_Load()
     modulum_.Pencere = std::make_unique<winlib::ClsApplication>(services_.windows);
     modulum_.Pencereler = std::make_unique<winlib::ClsApplications>(services_.windows, *modulum_.Pencere);
 
-    fields_.ZamanHesaplanacak = true;
+    closing_.Reset();
     modulum_.SecilenProgramId = platform::WindowId::None;
     modulum_.KapamaAktif = false;
 
@@ -195,9 +202,7 @@ void Form1::CancelArmedClosing(bool repaint)
 void Form1::Disarm()
 {
     modulum_.KapamaAktif = false;
-    fields_.ZamanHesaplanacak = true;
-    balloonOwed_ = false;
-    countdownOwed_ = false;
+    closing_.Reset();
     countdown_.Close();
     commandDelay_.reset();
     UpdateAwakeRequest();
@@ -253,9 +258,7 @@ void Form1::ProgramaGore_Click()
     }
     if (chosen)
     {
-        // A newly chosen window starts a new count: a target left from the window watched before would
-        // fire the moment the new one goes.
-        fields_.ZamanHesaplanacak = true;
+        closing_.WaitAgain();
     }
 }
 
@@ -284,11 +287,11 @@ void Form1::BtnDorvik_Click()
     commandDelay_.reset();
     // Every confirmed arming counts its delay from the moment its own watched window goes; a target left over
     // from an earlier arming would fire at once.
-    fields_.ZamanHesaplanacak = true;
+    const scheduler::ClockReadings now = ReadClocks();
+    closing_.Arm(false, now);
     if (view_.Checked(MenuItem::SaateGore))
     {
-        platform::LocalDateTime reading;
-        HedefZamaniHesapla(Now(reading), services_.clock.Monotonic());
+        HedefZamaniHesapla(now);
     }
     BecomeArmed();
     HideToTray();
@@ -305,17 +308,18 @@ void Form1::BecomeArmed()
     SetFormIcon(IconId::DorvikSet);
 }
 
-void Form1::HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed elapsed)
+void Form1::HedefZamaniHesapla(const scheduler::ClockReadings& now)
 {
-    const scheduler::Moment moment = ChosenMoment();
-    const scheduler::Target target =
-        moment.at ? scheduler::TargetAt(now, *moment.at) : scheduler::TargetAfter(now, elapsed, moment.delay);
+    closing_.CountFromNow(ChosenMoment(), now);
     // Minutes given on the command line count from now, as a delay; the clock fields show when.
     if (commandDelay_)
     {
-        ShowInClockFields(target.time);
+        ShowInClockFields(closing_.HedefZaman().time);
     }
-    SetTarget(target, now, elapsed);
+    // A count for the moment before would count to the wrong moment; the new one comes when it is due.
+    countdown_.Close();
+    UpdateAwakeRequest();
+    UpdateTip();
 }
 
 scheduler::TimeOfDay Form1::TypedTime() const
@@ -368,9 +372,8 @@ void Form1::Timer1_Tick()
         EndProgram();
     }
     platform::LocalDateTime t;
-    const scheduler::LocalSeconds now = Now(t);
-    const scheduler::Elapsed elapsed = services_.clock.Monotonic();
-    const ReadingChange change = NoteReadings(now, elapsed);
+    const scheduler::ClockReadings now = ReadClocks(&t);
+    closing_.Observe(now);
 
     // WM_TIMER is coalesced and may come late, so the status text is built from the clock, never counted.
     fields_.IkiNoktaGorunur = !fields_.IkiNoktaGorunur;
@@ -380,35 +383,33 @@ void Form1::Timer1_Tick()
     const scheduler::TickFacts facts{.armed = modulum_.KapamaAktif,
                                      .applicationMode = view_.Checked(MenuItem::ProgramaGore),
                                      .windowChosen = !platform::IsNone(modulum_.SecilenProgramId),
-                                     .targetPending = fields_.ZamanHesaplanacak};
+                                     .targetPending = closing_.ZamanHesaplanacak()};
     const scheduler::TickDecision decision = scheduler::DecideTick(facts, [this] {
         return modulum_.Pencereler && modulum_.Pencereler->ReturnProcessInfo(modulum_.SecilenProgramId);
     });
     if (decision.computeTarget)
     {
-        HedefZamaniHesapla(now, elapsed);
+        HedefZamaniHesapla(now);
     }
     if (!decision.compare)
     {
         UpdateTip();
         return;
     }
-    // A closing due within a minute of the computer waking, or of the wall clock jumping over it, does not
-    // come in the face of whoever is there: they get the full minute and the warning. A target missed for
-    // any other reason closes now.
-    if (MustPutOff(change, now, elapsed))
-    {
-        PutOffAfterSleep(now, elapsed);
-        return;
-    }
-    if (scheduler::TargetReached(fields_.HedefZaman, now, elapsed))
+    const scheduler::ClosingDue due = closing_.Due(now);
+    if (due.close)
     {
         countdown_.Close();
         KapamayiUygula();
     }
+    if (due.putOff)
+    {
+        // The count that was shown counted to the moment before.
+        countdown_.Close();
+        UpdateAwakeRequest();
+    }
     UpdateTip();
-    WarnIfDue(now, elapsed);
-    countdown_.Count(KindFromMarks(), scheduler::TimeLeft(fields_.HedefZaman, now, elapsed));
+    Warn(due);
 }
 
 void Form1::SelectKind(MenuItem item, std::wstring_view changedMessage)

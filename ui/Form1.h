@@ -18,6 +18,7 @@
 #include "platform/IRuntime.h"
 #include "platform/ITray.h"
 #include "platform/IWindowSystem.h"
+#include "scheduler/ArmedClosing.h"
 #include "scheduler/ArmedStatus.h"
 #include "scheduler/Choices.h"
 #include "scheduler/HedefZaman.h"
@@ -54,10 +55,6 @@ struct Form1Fields
     std::wstring OncekiMetin;
     // Whether the status-bar clock shows its colon on this tick.
     bool IkiNoktaGorunur = true;
-    // When an armed closing is due: the time of day with the calendar day on which it falls.
-    scheduler::Target HedefZaman{};
-    // The target has still to be computed for the current arming.
-    bool ZamanHesaplanacak = true;
 };
 
 // The last-minute window is the main window's own: its buttons act on the closing the main window armed.
@@ -72,6 +69,10 @@ public:
     Form1& operator=(const Form1&) = delete;
 
     const Form1Fields& Fields() const noexcept { return fields_; }
+
+    // The armed closing: its target (HedefZaman), whether it is still to be computed (ZamanHesaplanacak), the
+    // warnings owed.
+    const scheduler::ArmedClosing& Closing() const noexcept { return closing_; }
 
     // The last-minute window's handlers, for the window that shows it.
     CountdownWarning& Countdown() noexcept { return countdown_; }
@@ -97,7 +98,7 @@ public:
     // it is handed leaves with nothing armed ends, as does one that is handed none in time.
     void Form_AwaitCommandLine();
     // The armed closing in one line, as the icon's tip shows it under the caption; nothing when none is.
-    std::optional<std::wstring> ArmedStatus() const;
+    std::optional<std::wstring> ArmedStatus();
 
     void Saat_KeyPress(int index, wchar_t& keyAscii);
     void Saat_Change(int index);
@@ -141,7 +142,7 @@ private:
     // Moves the kind menu's only check mark to this item.
     void MarkKind(MenuItem item);
     scheduler::ClosingKind KindFromMarks() const;
-    command::ExitCode AnswerStatus(std::wstring* answerText) const;
+    command::ExitCode AnswerStatus(std::wstring* answerText);
     void SetFormIcon(platform::IconId icon);
     // Everything a confirmed arming does before the window goes to the notification area.
     void BecomeArmed();
@@ -159,29 +160,14 @@ private:
     // The moment the choices in force give: a command line's delay, the typed time of "Saati Belirle", or the
     // delay of the first selected quick choice ("İki Saat Sonra" when none of the first three is).
     scheduler::Moment ChosenMoment() const;
-    void HedefZamaniHesapla(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
-    void SetTarget(const scheduler::Target& target, scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
+    void HedefZamaniHesapla(const scheduler::ClockReadings& now);
     void UpdateAwakeRequest();
-
-    struct ReadingChange
-    {
-        // The computer slept since the last reading.
-        bool slept = false;
-        // The wall clock jumped ahead over the time of day the closing waits for.
-        bool jumpedOverTarget = false;
-    };
-
-    // Compares this reading with the last one. A wall clock gone back moves a time of day to the next time
-    // the wall clock shows it.
-    ReadingChange NoteReadings(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
-    // After a sleep or a jump of the wall clock the user has the full minute and the warning.
-    bool MustPutOff(const ReadingChange& change, scheduler::LocalSeconds now,
-                    scheduler::Elapsed elapsed) const;
-    void PutOffAfterSleep(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
-    void WarnIfDue(scheduler::LocalSeconds now, scheduler::Elapsed elapsed);
+    // Shows the warnings the armed closing says are due, and counts the last minute.
+    void Warn(const scheduler::ClosingDue& due);
     [[noreturn]] void KapamayiUygula();
     [[noreturn]] void EndProgram();
-    scheduler::LocalSeconds Now(platform::LocalDateTime& reading) const;
+    // The three clocks read together; the wall clock's reading too, for the status bar.
+    scheduler::ClockReadings ReadClocks(platform::LocalDateTime* wall = nullptr) const;
 
     IForm1View& view_;
     Modulum& modulum_;
@@ -189,20 +175,9 @@ private:
     tray::TrayPresence tray_;
     CountdownWarning countdown_;
 
-    struct Readings
-    {
-        scheduler::LocalSeconds wall;
-        scheduler::Elapsed elapsed;
-        scheduler::Elapsed awake;
-    };
-
     Form1Fields fields_;
+    scheduler::ArmedClosing closing_;
     bool closingUnderWay_ = false;
-    std::optional<Readings> lastReadings_;
-    // The warnings a minute before the closing that are owed for the present target and not yet shown: the
-    // balloon, and the window that counts the last minute.
-    bool balloonOwed_ = false;
-    bool countdownOwed_ = false;
     // The tray menu is open: a menu must not open over itself.
     bool trayMenuOpen_ = false;
     // The callback's last mouse message: the shell reports a right click twice, as the button's release and

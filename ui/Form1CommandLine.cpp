@@ -14,11 +14,6 @@ namespace dorvik
 using platform::IconId;
 using platform::TrayMessage;
 
-namespace
-{
-
-} // namespace
-
 command::ExitCode Form1::Form_CopyData(std::wstring_view payload, std::wstring* answerText)
 {
     // Checked as a command line of this program's own, whoever sent it: nothing but arming, cancelling and
@@ -58,7 +53,7 @@ void Form1::Form_AwaitCommandLine()
     awaitingUntil_ = services_.clock.Monotonic() + kHandOverTime;
 }
 
-command::ExitCode Form1::AnswerStatus(std::wstring* answerText) const
+command::ExitCode Form1::AnswerStatus(std::wstring* answerText)
 {
     // A look changes nothing, so it is answered while a box is open too; once the closing has begun there is
     // no moment left to tell of.
@@ -140,11 +135,11 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
         commandDelay_ = arm.delay;
     }
 
-    fields_.ZamanHesaplanacak = true;
+    const scheduler::ClockReadings now = ReadClocks();
+    closing_.Arm(false, now);
     if (!arm.program)
     {
-        platform::LocalDateTime reading;
-        HedefZamaniHesapla(Now(reading), services_.clock.Monotonic());
+        HedefZamaniHesapla(now);
         commandDelay_.reset();
     }
     BecomeArmed();

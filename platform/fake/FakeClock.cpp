@@ -23,7 +23,8 @@ LocalDateTime FakeClock::Now() const
             .day = static_cast<int>(static_cast<unsigned>(date.day())),
             .hour = static_cast<int>(time.hours().count()),
             .minute = static_cast<int>(time.minutes().count()),
-            .second = static_cast<int>(time.seconds().count())};
+            .second = static_cast<int>(time.seconds().count()),
+            .millisecond = static_cast<int>((wall_ - secondsNow).count())};
 }
 
 milliseconds FakeClock::Monotonic() const
@@ -54,7 +55,8 @@ local_time<milliseconds> FakeClock::WallOf(const LocalDateTime& when)
 {
     const local_days day{year{when.year} / month{static_cast<unsigned>(when.month)} /
                          std::chrono::day{static_cast<unsigned>(when.day)}};
-    return local_time<milliseconds>(day) + hours(when.hour) + minutes(when.minute) + seconds(when.second);
+    return local_time<milliseconds>(day) + hours(when.hour) + minutes(when.minute) + seconds(when.second) +
+           milliseconds(when.millisecond);
 }
 
 void FakeClock::Set(const LocalDateTime& when)

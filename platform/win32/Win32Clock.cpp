@@ -11,7 +11,7 @@ platform::LocalDateTime Win32Clock::Now() const
 {
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
 }
 
 std::chrono::milliseconds Win32Clock::Monotonic() const

@@ -18,22 +18,22 @@ constexpr Elapsed kElapsedNow{5'000'000};
 struct StatusCase
 {
     const char* name;
-    ArmedClosing closing;
+    StatusFacts closing;
     const wchar_t* expected;
 };
 
-ArmedClosing At(ClosingKind kind, TimeOfDay time)
+StatusFacts At(ClosingKind kind, TimeOfDay time)
 {
     return {kind, std::nullopt, TargetAt(kNow, time)};
 }
 
-ArmedClosing In(ClosingKind kind, std::chrono::milliseconds delay)
+StatusFacts In(ClosingKind kind, std::chrono::milliseconds delay)
 {
     const Target target = TargetAfter(kNow, kElapsedNow, std::chrono::ceil<std::chrono::seconds>(delay));
     return {kind, std::nullopt, {target.day, target.time, kElapsedNow + delay}};
 }
 
-ArmedClosing Waiting(ClosingKind kind, Moment after)
+StatusFacts Waiting(ClosingKind kind, Moment after)
 {
     return {kind, after, {}};
 }

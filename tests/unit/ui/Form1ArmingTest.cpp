@@ -110,7 +110,7 @@ TEST_F(Form1Arming, NoChangesNothing)
     EXPECT_TRUE(h.view.Shown());
     EXPECT_EQ(h.view.Icon(), IconId::Dorvik);
     EXPECT_TRUE(h.tray.Calls().empty());
-    EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
+    EXPECT_TRUE(h.form.Closing().ZamanHesaplanacak());
 }
 
 TEST_F(Form1Arming, YesInClockModeComputesTheTargetTurnsYellowAndHidesInTheTray)
@@ -118,8 +118,8 @@ TEST_F(Form1Arming, YesInClockModeComputesTheTargetTurnsYellowAndHidesInTheTray)
     h.form.BtnDorvik_Click();
 
     EXPECT_TRUE(h.modulum.KapamaAktif);
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, At(12, 0, 3));
-    EXPECT_FALSE(h.form.Fields().ZamanHesaplanacak);
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, At(12, 0, 3));
+    EXPECT_FALSE(h.form.Closing().ZamanHesaplanacak());
     EXPECT_EQ(h.view.Icon(), IconId::DorvikSet);
     EXPECT_EQ(h.modulum.TepsiKaydi.hIcon, IconId::DorvikSet);
     ASSERT_EQ(h.tray.Calls().size(), 1u);
@@ -135,7 +135,7 @@ TEST_F(Form1Arming, TargetIsComputedFromTheMomentOfYes)
 
     h.form.BtnDorvik_Click();
 
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, At(12, 0, 43));
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, At(12, 0, 43));
 }
 
 struct TargetCase
@@ -160,11 +160,11 @@ TEST_P(ClockModeTarget, FallsOnTheRightTimeAndDay)
 
     h.form.BtnDorvik_Click();
 
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, c.target);
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, c.target);
     const auto today = std::chrono::local_days{std::chrono::year{c.now.year} /
                                                std::chrono::month{static_cast<unsigned>(c.now.month)} /
                                                std::chrono::day{static_cast<unsigned>(c.now.day)}};
-    EXPECT_EQ(h.form.Fields().HedefZaman.day, today + std::chrono::days(c.dayOffset));
+    EXPECT_EQ(h.form.Closing().HedefZaman().day, today + std::chrono::days(c.dayOffset));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -185,9 +185,9 @@ TEST_F(Form1Arming, SaatiBelirleTakesTheTypedTime)
 
     h.form.BtnDorvik_Click();
 
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, At(7, 5, 9));
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, At(7, 5, 9));
     // 07:05:09 has passed at noon: tomorrow.
-    EXPECT_EQ(h.form.Fields().HedefZaman.day, std::chrono::local_days{std::chrono::year{2026} / 12 / 8});
+    EXPECT_EQ(h.form.Closing().HedefZaman().day, std::chrono::local_days{std::chrono::year{2026} / 12 / 8});
 }
 
 TEST_F(Form1Arming, SaatiBelirleCountsAnEmptyOrUnreadableFieldAsZero)
@@ -200,7 +200,7 @@ TEST_F(Form1Arming, SaatiBelirleCountsAnEmptyOrUnreadableFieldAsZero)
     h.form.BtnDorvik_Click();
 
     EXPECT_TRUE(h.modulum.KapamaAktif);
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, At(13, 0, 0));
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, At(13, 0, 0));
 }
 
 TEST_F(Form1Arming, ArmingWithTheClockFrameStillOpenReadsTheFieldsAsTheyStand)
@@ -213,19 +213,19 @@ TEST_F(Form1Arming, ArmingWithTheClockFrameStillOpenReadsTheFieldsAsTheyStand)
 
     h.form.BtnDorvik_Click();
 
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, At(18, 30, 0));
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, At(18, 30, 0));
 }
 
 TEST_F(Form1Arming, ApplicationModeComputesNothingAtArming)
 {
     ChooseWindowInPicker();
-    const TimeOfDay before = h.form.Fields().HedefZaman.time;
+    const TimeOfDay before = h.form.Closing().HedefZaman().time;
 
     h.form.BtnDorvik_Click();
 
     EXPECT_TRUE(h.modulum.KapamaAktif);
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, before);
-    EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, before);
+    EXPECT_TRUE(h.form.Closing().ZamanHesaplanacak());
     EXPECT_EQ(h.tray.ShownIcon(), IconId::DorvikSet);
 }
 
@@ -269,7 +269,7 @@ TEST_F(Form1Arming, SwitchingToApplicationModeWhileArmedCancelsAndOpensThePicker
     EXPECT_EQ(h.dialogs.Shown()[0].style, platform::MsgStyle::Exclamation);
     EXPECT_FALSE(h.modulum.KapamaAktif);
     EXPECT_FALSE(armedWhilePickerOpen);
-    EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
+    EXPECT_TRUE(h.form.Closing().ZamanHesaplanacak());
     EXPECT_EQ(h.view.Icon(), IconId::Dorvik);
     EXPECT_EQ(h.modulum.TepsiKaydi.hIcon, IconId::Dorvik);
     EXPECT_EQ(h.view.RefreshCalls(), 1);
@@ -361,7 +361,7 @@ TEST_F(Form1Arming, RestoredAndArmedAgainInClockModeComputesAFreshTarget)
 
     h.form.BtnDorvik_Click();
 
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, At(13, 10, 0));
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, At(13, 10, 0));
     EXPECT_EQ(h.tray.ShownIcon(), IconId::DorvikSet);
     EXPECT_FALSE(h.view.Shown());
 }

@@ -121,9 +121,9 @@ TEST(Form1ClockFieldsFuzz, TenThousandHostileStepsLeaveEveryFieldSound)
     // Whatever the fields went through, arming reads them without trouble.
     h.form.BtnDorvik_Click();
     EXPECT_TRUE(h.modulum.KapamaAktif);
-    EXPECT_LE(h.form.Fields().HedefZaman.time[0], 23);
-    EXPECT_LE(h.form.Fields().HedefZaman.time[1], 59);
-    EXPECT_LE(h.form.Fields().HedefZaman.time[2], 59);
+    EXPECT_LE(h.form.Closing().HedefZaman().time[0], 23);
+    EXPECT_LE(h.form.Closing().HedefZaman().time[1], 59);
+    EXPECT_LE(h.form.Closing().HedefZaman().time[2], 59);
 }
 
 } // namespace

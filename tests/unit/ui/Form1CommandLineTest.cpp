@@ -69,8 +69,8 @@ TEST_P(ArmedFromTheCommandLine, LeavesTheStateOfTheSameChoicesConfirmedInTheWind
     EXPECT_FALSE(h.view.Checked(MenuItem::ProgramaGore));
     EXPECT_EQ(h.view.SelectedOption(), c.option);
     EXPECT_EQ(ClockFields(), c.fields);
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, c.target);
-    EXPECT_EQ(h.form.Fields().HedefZaman.elapsedDue,
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, c.target);
+    EXPECT_EQ(h.form.Closing().HedefZaman().elapsedDue,
               c.realTime ? std::optional(before + *c.realTime) : std::nullopt);
     EXPECT_FALSE(h.view.Shown());
     EXPECT_EQ(h.tray.ShownIcon(), IconId::DorvikSet);
@@ -107,12 +107,12 @@ TEST_F(Form1CommandLine, ProgramCountsTheMinutesFromTheWatchedWindowsEnd)
     EXPECT_FALSE(h.view.Checked(MenuItem::SaateGore));
     EXPECT_EQ(h.modulum.SecilenProgramId, watched);
     EXPECT_TRUE(h.view.Enabled(ControlId::BtnDorvik));
-    EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
+    EXPECT_TRUE(h.form.Closing().ZamanHesaplanacak());
 
     h.clock.Advance(1h);
     h.windows.Destroy(watched);
     h.form.Timer1_Tick();
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{13, 10, 0}));
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, (scheduler::TimeOfDay{13, 10, 0}));
     EXPECT_EQ(ClockFields(), (std::vector<std::wstring>{L"13", L"10", L"00"}));
 }
 
@@ -130,8 +130,8 @@ TEST_F(Form1CommandLine, ALookAtTheChosenMomentKeepsTheCommandLinesDelay)
     h.windows.Destroy(watched);
     h.form.Timer1_Tick();
 
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{12, 10, 0}));
-    EXPECT_TRUE(h.form.Fields().HedefZaman.elapsedDue) << "a delay, not the fields' time of day";
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, (scheduler::TimeOfDay{12, 10, 0}));
+    EXPECT_TRUE(h.form.Closing().HedefZaman().elapsedDue) << "a delay, not the fields' time of day";
 }
 
 // Windows keeps a title of any length, and a command line holds one of up to 32767 characters.
@@ -207,12 +207,12 @@ TEST_F(Form1CommandLine, RefusesWithoutChangingAnything)
     h.view.UserSelectOption(2);
     h.form.BtnDorvik_Click();
     EXPECT_EQ(duringTheQuestion, ExitCode::Busy);
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{13, 0, 0}))
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, (scheduler::TimeOfDay{13, 0, 0}))
         << "the question's own arming";
 
     EXPECT_EQ(Run({L"/r", L"/hemen"}), ExitCode::AlreadyArmed);
     EXPECT_TRUE(h.view.Checked(MenuItem::BilgisayariKapat));
-    EXPECT_EQ(h.form.Fields().HedefZaman.time, (scheduler::TimeOfDay{13, 0, 0}));
+    EXPECT_EQ(h.form.Closing().HedefZaman().time, (scheduler::TimeOfDay{13, 0, 0}));
 }
 
 TEST(Form1CommandLineAtStart, WindowNeverShownComesUpWhenTheShellRefusesTheIcon)
@@ -235,7 +235,7 @@ TEST_F(Form1CommandLine, IptalLeavesTheProgramAsTheWindowsOwnCancelDoes)
     EXPECT_EQ(Run({L"/a"}), ExitCode::Done);
 
     EXPECT_FALSE(h.modulum.KapamaAktif);
-    EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
+    EXPECT_TRUE(h.form.Closing().ZamanHesaplanacak());
     EXPECT_EQ(h.tray.ShownIcon(), IconId::Dorvik) << "green, still in the notification area";
     EXPECT_FALSE(h.power.AwakeReason());
     EXPECT_TRUE(h.dialogs.Shown().empty());

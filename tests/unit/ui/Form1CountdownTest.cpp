@@ -72,7 +72,7 @@ TEST_F(Form1Countdown, VazgecCancelsAsTheWindowsCancelDoesWithoutAMessage)
 
     EXPECT_FALSE(h.countdown.shown);
     EXPECT_FALSE(h.modulum.KapamaAktif);
-    EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
+    EXPECT_TRUE(h.form.Closing().ZamanHesaplanacak());
     EXPECT_EQ(h.tray.ShownIcon(), IconId::Dorvik);
     EXPECT_FALSE(h.power.AwakeReason());
     EXPECT_EQ(h.dialogs.Shown().size(), boxes);

@@ -66,7 +66,7 @@ TEST(Form1Load, GivesTheSharedStateItsFirstValues)
 
     EXPECT_FALSE(h.modulum.KapamaAktif);
     EXPECT_EQ(h.modulum.SecilenProgramId, platform::WindowId::None);
-    EXPECT_TRUE(h.form.Fields().ZamanHesaplanacak);
+    EXPECT_TRUE(h.form.Closing().ZamanHesaplanacak());
     EXPECT_TRUE(h.form.Fields().IkiNoktaGorunur);
     EXPECT_EQ(h.form.Fields().SaatKutusu, 0);
     ASSERT_NE(h.modulum.Pencere, nullptr);

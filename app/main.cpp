@@ -57,7 +57,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         return static_cast<int>(*answer);
     }
 
-    // Taken before any window exists: of two copies started at the same moment, exactly one goes on.
+    // The program's place is taken before any window exists: of two copies started at the same moment,
+    // exactly one goes on. A copy that only asks or cancels never takes it.
     win32::Win32Instance singleInstance(L"Local\\Dorvik.SingleInstance");
     if (const auto answer = command::AnswerThroughRunningCopy(request, arguments, singleInstance, output))
     {
@@ -102,6 +103,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     window.Attach(form);
     countdown.Attach(form.Countdown());
     form.Form_Load();
+    // Only now, with its window made and a second copy already sent away, is this copy the one a request
+    // reaches.
+    singleInstance.Publish(window.Hwnd());
     if (request.action == command::Action::AwaitCommand)
     {
         // Started by an arming command line: the request it is about to be handed hides or shows the window.
@@ -113,6 +117,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         if (const command::ExitCode answer = form.Form_CommandLine(request);
             answer != command::ExitCode::Done)
         {
+            // An answer left on the screen must not keep another start from the window meanwhile.
+            singleInstance.LetGo();
             output.Print(platform::OutputStream::Error, command::OutcomeMessage(answer, request));
             return static_cast<int>(answer);
         }

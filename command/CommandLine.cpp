@@ -331,6 +331,8 @@ std::wstring OutcomeMessage(ExitCode code, const Request& request)
         return std::wstring(text::kCommandNotOnUsersDesktop);
     case ExitCode::RunningCopyElevated:
         return std::wstring(text::kCommandRunningCopyElevated);
+    case ExitCode::OutcomeUnknown:
+        return std::wstring(text::kCommandOutcomeUnknown);
     }
     // A code from outside the list, e.g. a running copy newer than this one.
     return {};

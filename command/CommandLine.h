@@ -23,7 +23,8 @@ enum class ExitCode : int
     Busy = 5,
     NotOnUsersDesktop = 6, // started where no user sees it: a service, session 0, a hidden desktop
     RunningCopyElevated =
-        7 // the running copy has rights this one lacks, and Windows kept the request from it
+        7,             // the running copy has rights this one lacks, and Windows kept the request from it
+    OutcomeUnknown = 8 // handed over, but no answer came in time: the running copy may still carry it out
 };
 
 enum class MomentKind
@@ -73,7 +74,7 @@ ExitCode ExitCodeOf(const Request& request);
 // Line by line, each line ending with "\r\n".
 std::wstring UsageText();
 
-// The sentence printed for an answer from 2 to 7; NoSuchWindow names request.arm.program, and NothingToCancel
+// The sentence printed for an answer from 2 to 8; NoSuchWindow names request.arm.program, and NothingToCancel
 // says for a status that nothing is armed. UsageError gives request.error and Done nothing, so that a caller
 // can print whatever comes back.
 std::wstring OutcomeMessage(ExitCode code, const Request& request);

@@ -34,19 +34,25 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
         output.Print(OutputStream::Error, OutcomeMessage(ExitCode::NotOnUsersDesktop, request));
         return ExitCode::NotOnUsersDesktop;
     }
-    // Another copy took over between the start of this one and now: the request goes to that one.
-    if (request.action == Action::AwaitCommand)
+    const bool arms = request.action == Action::Arm;
+    const bool asks = request.action == Action::Cancel || request.action == Action::Status;
+    if (!arms && !asks)
     {
-        return instance.PreviousInstance() ? std::optional(ExitCode::Done) : std::nullopt;
-    }
-    if (request.action != Action::Arm && request.action != Action::Cancel && request.action != Action::Status)
-    {
+        // The window, or the copy an arming started to wait: it takes the place, and finds out whether
+        // another copy has it. The window's start-up reports one as always; a waiting copy leaves the request
+        // to it.
+        instance.TakePlace();
+        if (request.action == Action::AwaitCommand && instance.PreviousInstance())
+        {
+            return ExitCode::Done;
+        }
         return std::nullopt;
     }
     // A status is what was asked for, whatever it says; everything else but success explains a refusal.
     const OutputStream answerStream =
         request.action == Action::Status ? OutputStream::Output : OutputStream::Error;
-    if (!instance.PreviousInstance() && request.action != Action::Arm)
+    // A copy that only asks or cancels holds no place: another start or another script goes on meanwhile.
+    if (asks && !instance.RunningCopyExists())
     {
         output.Print(answerStream, OutcomeMessage(ExitCode::NothingToCancel, request));
         return ExitCode::NothingToCancel;
@@ -60,26 +66,36 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
     // A script, a shortcut or a task that arms gets its answer and ends: the closing waits in a copy of its
     // own, which the task's end, its time limit or its "Stop" cannot take with it. Should that copy not
     // start, this one becomes it, as before, unless another copy took over meanwhile.
-    const bool startsWaitingCopy = !instance.PreviousInstance();
-    if (startsWaitingCopy && !instance.StartWaitingCopy() && !instance.PreviousInstance())
+    bool startsWaitingCopy = false;
+    if (arms)
     {
-        return std::nullopt;
+        instance.TakePlace();
+        startsWaitingCopy = !instance.PreviousInstance();
+        if (startsWaitingCopy && !instance.StartWaitingCopy() && !instance.PreviousInstance())
+        {
+            return std::nullopt;
+        }
     }
     const platform::RunningCopyAnswer answer = instance.HandToRunningCopy(*payload);
-    // A status always comes with its line: without one, the answer did not come through.
+    // A status always comes with its line: without one, its answer did not come through.
     const bool statusWithoutLine = answer.handOver == platform::HandOver::Answered && answer.exitCode == 0 &&
                                    request.action == Action::Status && answer.text.empty();
-    if (answer.handOver == platform::HandOver::NoAnswer || statusWithoutLine)
+    if (answer.handOver == platform::HandOver::NotFound)
     {
+        // Nothing was handed over, so nothing changed: trying again is safe.
         output.Print(OutputStream::Error, text::kCommandNoAnswer);
         return ExitCode::Busy;
     }
-    const auto code = answer.handOver == platform::HandOver::NoRights
-                          ? ExitCode::RunningCopyElevated
+    // Handed over without an answer: the running copy may carry it out yet, so "busy" would be a false
+    // answer.
+    const auto code = answer.handOver == platform::HandOver::NoRights ? ExitCode::RunningCopyElevated
+                      : answer.handOver == platform::HandOver::NoAnswer || statusWithoutLine
+                          ? ExitCode::OutcomeUnknown
                           : static_cast<ExitCode>(answer.exitCode);
     // The waiting copy ends when its arming is refused; this one ends after it, so that no copy stays behind
     // once the caller has its answer. Refused as already armed, it armed another caller's request and stays.
-    if (startsWaitingCopy && code != ExitCode::Done && code != ExitCode::AlreadyArmed)
+    if (startsWaitingCopy && code != ExitCode::Done && code != ExitCode::AlreadyArmed &&
+        code != ExitCode::OutcomeUnknown)
     {
         instance.WaitForWaitingCopyToEnd();
     }

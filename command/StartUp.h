@@ -17,11 +17,11 @@ namespace dorvik::command
 std::optional<ExitCode> AnswerAtOnce(const Request& request, platform::IOutput& output);
 
 // Refuses every start where no user sees the desktop. A request to arm, cancel or ask is handed to the copy
-// that runs, whose answer ends this one; with none running there is nothing to cancel or tell of, while an
-// arming starts the copy that will wait and hands the request to it. Nothing when this copy goes on to open
-// its window: without arguments (a copy already running is reported by the window's start-up as always), as
-// the waiting copy, or for an arming when no waiting copy could be started, which this copy then carries
-// out itself.
+// that holds the program's place, whose answer ends this one; with none running there is nothing to cancel or
+// tell of, while an arming starts the copy that will wait and hands the request to it. A copy that only asks
+// or cancels never takes the place. Nothing when this copy goes on to open its window: without arguments (a
+// copy already running is reported by the window's start-up as always), as the waiting copy, or for an
+// arming when no waiting copy could be started, which this copy then carries out itself, holding the place.
 std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
                                                  std::span<const std::wstring> arguments,
                                                  platform::IInstance& instance, platform::IOutput& output);

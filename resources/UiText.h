@@ -152,6 +152,9 @@ inline constexpr auto kCommandRunningCopyElevated =
     L"Çalışan Dorvik! yönetici olarak çalışıyor: bu komutu da yönetici olarak çalıştırın."sv;
 inline constexpr auto kCommandTooLong = L"Argümanlar, çalışan Dorvik!'e iletilemeyecek kadar uzun."sv;
 inline constexpr auto kCommandNoAnswer = L"Çalışan Dorvik! yanıt vermedi: biraz sonra yeniden deneyin."sv;
+inline constexpr auto kCommandOutcomeUnknown =
+    L"Çalışan Dorvik! isteği aldı ama zamanında yanıt vermedi: istek yine de yerine getirilebilir. "
+    L"Sonucu \"dorvik.exe /durum\" ile görebilirsiniz."sv;
 // The usage, line by line; UsageText() ends each with a line break.
 inline constexpr std::wstring_view kCommandUsage[] = {
     L"Kullanım:"sv,
@@ -173,7 +176,8 @@ inline constexpr std::wstring_view kCommandUsage[] = {
     L""sv,
     L"Çıkış kodları: 0 tamam, 1 kullanım hatası, 2 kurulu kapama yok,"sv,
     L"3 bu başlıkta pencere yok, 4 zaten kurulu bir kapama var, 5 Dorvik! meşgul,"sv,
-    L"6 kullanıcı masaüstü yok, 7 çalışan Dorvik! yönetici olarak çalışıyor."sv,
+    L"6 kullanıcı masaüstü yok, 7 çalışan Dorvik! yönetici olarak çalışıyor,"sv,
+    L"8 istek iletildi ama yanıt gelmedi: sonucu bilinmiyor."sv,
 };
 
 } // namespace dorvik::text

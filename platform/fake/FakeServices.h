@@ -19,7 +19,13 @@ namespace dorvik::platform
 class FakeInstance final : public IInstance
 {
 public:
+    void TakePlace() override { ++placesTaken; }
+
     bool PreviousInstance() const override { return previous; }
+
+    bool RunningCopyExists() const override { return previous; }
+
+    void LetGo() override { ++letGo; }
 
     bool OnUsersDesktop() const override { return usersDesktop; }
 
@@ -35,7 +41,7 @@ public:
         handed.emplace_back(payload);
         if (!runningCopyAnswer)
         {
-            return {.handOver = HandOver::NoAnswer, .exitCode = 0, .text = {}};
+            return {.handOver = notAnswered, .exitCode = 0, .text = {}};
         }
         return {.handOver = handOver, .exitCode = *runningCopyAnswer, .text = runningCopyText};
     }
@@ -43,6 +49,8 @@ public:
     void WaitForWaitingCopyToEnd() override { ++waitsForTheWaitingCopy; }
 
     bool previous = false;
+    int placesTaken = 0;
+    int letGo = 0;
     bool usersDesktop = true;
     // Whether a waiting copy can be started, and how many were.
     bool waitingCopyStarts = true;
@@ -50,8 +58,9 @@ public:
     // Another copy takes the name while this one fails to start a waiting copy.
     bool takenOverMeanwhile = false;
     int waitsForTheWaitingCopy = 0;
-    // What the running copy answers; nothing: it does not answer.
+    // What the running copy answers; nothing: it does not answer, as notAnswered says.
     std::optional<int> runningCopyAnswer = 0;
+    HandOver notAnswered = HandOver::NoAnswer;
     HandOver handOver = HandOver::Answered;
     std::wstring runningCopyText;
     std::vector<std::wstring> handed;

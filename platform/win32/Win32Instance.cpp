@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/RunningCopy.h"
 #include "platform/win32/CommandLineHandOver.h"
 
 namespace dorvik::win32
@@ -12,8 +13,23 @@ namespace
 {
 
 constexpr UINT kAnswerTimeoutMs = 10'000;
+// A copy started a moment ago makes itself known within a second or two.
+constexpr ULONGLONG kStartingCopyMs = 5'000;
+// The waiting copy ends itself 15 s after its window exists when nobody hands it a request; this bounds only
+// a copy that hangs before that.
+constexpr ULONGLONG kWaitingCopyMs = 30'000;
+constexpr DWORD kLookAgainMs = 50;
 
-// Keeps the text that the running copy sends back, bounded, in the string the window was made with.
+// The text a question's answer brings, and the one window it may come from.
+struct AnswerMailbox
+{
+    std::wstring* text;
+    HWND from;
+};
+
+// Keeps the text that the running copy sends back, bounded, in the mailbox the window was made with; a text
+// from any other window is refused, so that another copy's or program's message is never printed as the
+// answer.
 LRESULT CALLBACK AnswerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
     if (message == WM_NCCREATE)
@@ -23,12 +39,14 @@ LRESULT CALLBACK AnswerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     else if (message == WM_COPYDATA)
     {
-        auto* text = reinterpret_cast<std::wstring*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+        const auto* mailbox =
+            reinterpret_cast<const AnswerMailbox*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        if (text && data && data->dwData == kAnswerCopyData && data->lpData)
+        if (mailbox && reinterpret_cast<HWND>(wParam) == mailbox->from && data &&
+            data->dwData == kAnswerCopyData && data->lpData)
         {
             const std::size_t chars = std::min<std::size_t>(data->cbData / sizeof(wchar_t), kMaxAnswerChars);
-            text->assign(static_cast<const wchar_t*>(data->lpData), chars);
+            mailbox->text->assign(static_cast<const wchar_t*>(data->lpData), chars);
             return TRUE;
         }
         return FALSE;
@@ -36,7 +54,7 @@ LRESULT CALLBACK AnswerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-UniqueHwnd MakeAnswerWindow(std::wstring& text)
+UniqueHwnd MakeAnswerWindow(AnswerMailbox& mailbox)
 {
     UniqueHwnd window;
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -51,7 +69,7 @@ UniqueHwnd MakeAnswerWindow(std::wstring& text)
     }
     // Message-only: no one sees it, and no broadcast or window walk finds it.
     window.reset(::CreateWindowExW(0, kAnswerWindowClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   instance, &text));
+                                   instance, &mailbox));
     // Asked from a prompt run as administrator, the running copy is the lesser one: Windows would keep its
     // answer out unless this window lets it in.
     if (window)
@@ -80,17 +98,56 @@ std::wstring ProgramPath()
     }
 }
 
-} // namespace
-
-Win32Instance::Win32Instance(const wchar_t* mutexName) noexcept
-    : mutexName_(mutexName)
+// What the copy holding the place published, and whether its window is still that copy's. Access is denied
+// when a copy under another security context (run as administrator) published it.
+struct PublicationRead
 {
-    TakeName();
+    platform::RunningCopySeen seen;
+    bool accessDenied = false;
+};
+
+PublicationRead ReadPublication(const std::wstring& mappingName)
+{
+    PublicationRead read;
+    const UniqueHandle mapping(::OpenFileMappingW(FILE_MAP_READ, FALSE, mappingName.c_str()));
+    if (!mapping)
+    {
+        read.accessDenied = ::GetLastError() == ERROR_ACCESS_DENIED;
+        return read;
+    }
+    const void* view = ::MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, sizeof(platform::Publication));
+    if (!view)
+    {
+        return read;
+    }
+    const auto* shared = static_cast<const volatile platform::Publication*>(view);
+    platform::Publication publication;
+    // The version first: it is written last.
+    publication.version = shared->version;
+    publication.processId = shared->processId;
+    publication.window = shared->window;
+    ::UnmapViewOfFile(view);
+    read.seen.publication = publication;
+    const HWND window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(publication.window));
+    DWORD owner = 0;
+    if (window && ::IsWindow(window) && ::GetWindowThreadProcessId(window, &owner) != 0)
+    {
+        read.seen.windowOwner = owner;
+    }
+    return read;
 }
 
-void Win32Instance::TakeName() noexcept
+} // namespace
+
+Win32Instance::Win32Instance(const wchar_t* mutexName)
+    : mutexName_(mutexName)
+    , mappingName_(mutexName_ + L".Window")
 {
-    mutex_.reset(::CreateMutexW(nullptr, FALSE, mutexName_));
+}
+
+void Win32Instance::TakePlace()
+{
+    mutex_.reset(::CreateMutexW(nullptr, FALSE, mutexName_.c_str()));
     const DWORD error = ::GetLastError();
     // Access is denied when a copy under another security context holds the name: that is a copy too.
     previous_ = error == ERROR_ALREADY_EXISTS || (!mutex_ && error == ERROR_ACCESS_DENIED);
@@ -100,6 +157,46 @@ void Win32Instance::TakeName() noexcept
     {
         mutex_.reset();
     }
+}
+
+bool Win32Instance::RunningCopyExists() const
+{
+    const UniqueHandle mutex(::OpenMutexW(SYNCHRONIZE, FALSE, mutexName_.c_str()));
+    return mutex || ::GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+void Win32Instance::LetGo()
+{
+    publication_.reset();
+    mutex_.reset();
+}
+
+void Win32Instance::Publish(HWND mainWindow)
+{
+    // Only the copy that holds the place speaks for the program.
+    if (!mutex_)
+    {
+        return;
+    }
+    publication_ = AdoptHandle(::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                                    sizeof(platform::Publication), mappingName_.c_str()));
+    if (!publication_)
+    {
+        return;
+    }
+    void* view = ::MapViewOfFile(publication_.get(), FILE_MAP_WRITE, 0, 0, sizeof(platform::Publication));
+    if (!view)
+    {
+        publication_.reset();
+        return;
+    }
+    auto* shared = static_cast<volatile platform::Publication*>(view);
+    shared->window = reinterpret_cast<std::uintptr_t>(mainWindow);
+    shared->processId = ::GetCurrentProcessId();
+    // A full barrier: whoever reads the version reads the window and the process with it.
+    ::InterlockedExchange(reinterpret_cast<volatile LONG*>(&shared->version),
+                          static_cast<LONG>(platform::kPublicationVersion));
+    ::UnmapViewOfFile(view);
 }
 
 bool Win32Instance::OnUsersDesktop() const
@@ -161,7 +258,7 @@ bool Win32Instance::StartWaitingCopy()
     if (!started)
     {
         // This copy waits itself, as it did before there was a waiting copy, unless another took the name.
-        TakeName();
+        TakePlace();
         return false;
     }
     ::CloseHandle(process.hThread);
@@ -169,30 +266,58 @@ bool Win32Instance::StartWaitingCopy()
     return true;
 }
 
+bool Win32Instance::WaitingCopyAlive() const
+{
+    return waitingCopy_ && ::WaitForSingleObject(waitingCopy_.get(), 0) == WAIT_TIMEOUT;
+}
+
+HWND Win32Instance::FindRunningCopy(ULONGLONG deadline) const
+{
+    for (;;)
+    {
+        PublicationRead read = ReadPublication(mappingName_);
+        if (read.accessDenied)
+        {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return nullptr;
+        }
+        read.seen.placeHeld = RunningCopyExists();
+        read.seen.waitingCopyAlive = WaitingCopyAlive();
+        switch (platform::NextLookupStep(read.seen))
+        {
+        case platform::LookupStep::HandOver:
+            return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(read.seen.publication->window));
+        case platform::LookupStep::NoCopy:
+            SetLastError(ERROR_NOT_FOUND);
+            return nullptr;
+        case platform::LookupStep::KeepLooking:
+            break;
+        }
+        if (::GetTickCount64() >= deadline)
+        {
+            SetLastError(ERROR_TIMEOUT);
+            return nullptr;
+        }
+        ::Sleep(kLookAgainMs);
+    }
+}
+
 platform::RunningCopyAnswer Win32Instance::HandToRunningCopy(std::wstring_view payload)
 {
     using platform::HandOver;
-    // A copy that has only just started may not have made its window yet; one this copy started is given
-    // longer, unless it failed. One that ended with 0 found another copy had taken over: that one answers.
-    const ULONGLONG deadline = ::GetTickCount64() + (waitingCopy_ ? 10'000 : 5'000);
-    const auto waitingCopyFailed = [this] {
-        DWORD code = 0;
-        return waitingCopy_ && ::WaitForSingleObject(waitingCopy_.get(), 0) == WAIT_OBJECT_0 &&
-               ::GetExitCodeProcess(waitingCopy_.get(), &code) && code != 0;
-    };
-    HWND running = ::FindWindowW(kMainWindowClass, nullptr);
-    while (!running && ::GetTickCount64() < deadline && !waitingCopyFailed())
-    {
-        ::Sleep(100);
-        running = ::FindWindowW(kMainWindowClass, nullptr);
-    }
     platform::RunningCopyAnswer answer;
+    // The copy this one started is waited for as long as it runs: a slow log-on must not turn a good arming
+    // into a refusal.
+    const HWND running =
+        FindRunningCopy(::GetTickCount64() + (waitingCopy_ ? kWaitingCopyMs : kStartingCopyMs));
     if (!running)
     {
-        answer.handOver = HandOver::NoAnswer;
+        // A copy run as administrator keeps its publication from one that is not.
+        answer.handOver = ::GetLastError() == ERROR_ACCESS_DENIED ? HandOver::NoRights : HandOver::NotFound;
         return answer;
     }
-    const UniqueHwnd answerWindow = MakeAnswerWindow(answer.text);
+    AnswerMailbox mailbox{&answer.text, running};
+    const UniqueHwnd answerWindow = MakeAnswerWindow(mailbox);
     COPYDATASTRUCT data{};
     data.dwData = kCommandLineCopyData;
     data.cbData = static_cast<DWORD>(payload.size() * sizeof(wchar_t));
@@ -203,9 +328,13 @@ platform::RunningCopyAnswer Win32Instance::HandToRunningCopy(std::wstring_view p
     if (!::SendMessageTimeoutW(running, WM_COPYDATA, reinterpret_cast<WPARAM>(answerWindow.get()),
                                reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &code))
     {
+        const DWORD error = ::GetLastError();
         // A copy run as administrator takes no message from one that is not (User Interface Privilege
-        // Isolation); Windows says so with ERROR_ACCESS_DENIED.
-        answer.handOver = ::GetLastError() == ERROR_ACCESS_DENIED ? HandOver::NoRights : HandOver::NoAnswer;
+        // Isolation); Windows says so with ERROR_ACCESS_DENIED. A window gone before the message reached it
+        // took nothing; any other failure may have come after the copy took the request.
+        answer.handOver = error == ERROR_ACCESS_DENIED           ? HandOver::NoRights
+                          : error == ERROR_INVALID_WINDOW_HANDLE ? HandOver::NotFound
+                                                                 : HandOver::NoAnswer;
         return answer;
     }
     answer.exitCode = static_cast<int>(code);

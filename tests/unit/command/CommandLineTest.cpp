@@ -162,7 +162,7 @@ TEST(CommandLineUsage, BreaksEveryLineTheWindowsWayAndEndsWithOneBreak)
 {
     const std::wstring usage = UsageText();
     EXPECT_TRUE(usage.starts_with(L"Kullanım:\r\n"));
-    EXPECT_TRUE(usage.ends_with(L" 7 çalışan Dorvik! yönetici olarak çalışıyor.\r\n"));
+    EXPECT_TRUE(usage.ends_with(L"8 istek iletildi ama yanıt gelmedi: sonucu bilinmiyor.\r\n"));
     for (std::size_t at = usage.find(L'\n'); at != std::wstring::npos; at = usage.find(L'\n', at + 1))
     {
         EXPECT_EQ(usage[at - 1], L'\r') << at;

@@ -34,6 +34,7 @@ struct StartCase
     int waitingCopiesStarted = 0;
     bool takenOverMeanwhile = false;
     int waitsForTheWaitingCopy = 0;
+    platform::HandOver notAnswered = platform::HandOver::NoAnswer;
 };
 
 class StartUp : public testing::TestWithParam<StartCase>
@@ -51,6 +52,7 @@ TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
     instance.waitingCopyStarts = c.waitingCopyStarts;
     instance.handOver = c.handOver;
     instance.takenOverMeanwhile = c.takenOverMeanwhile;
+    instance.notAnswered = c.notAnswered;
     platform::FakeOutput output;
     const Request request = ParseCommandLine(c.arguments);
 
@@ -68,6 +70,10 @@ TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
     }
     EXPECT_EQ(instance.waitingCopiesStarted, c.waitingCopiesStarted);
     EXPECT_EQ(instance.waitsForTheWaitingCopy, c.waitsForTheWaitingCopy);
+    if (request.action == Action::Status || request.action == Action::Cancel)
+    {
+        EXPECT_EQ(instance.placesTaken, 0) << "a copy that only asks or cancels took the program's place";
+    }
     ASSERT_EQ(output.printed.size(), c.printedTo ? 1u : 0u);
     if (c.printedTo)
     {
@@ -140,10 +146,10 @@ INSTANTIATE_TEST_SUITE_P(
                   .arguments = {L"/durum"},
                   .copyRunning = true,
                   .runningCopyAnswers = 0,
-                  .expected = ExitCode::Busy,
+                  .expected = ExitCode::OutcomeUnknown,
                   .handedOn = true,
                   .printedTo = OutputStream::Error,
-                  .printed = L"yanıt vermedi"},
+                  .printed = L"zamanında yanıt vermedi"},
         StartCase{.name = "ArmingGoesOnWhenNoWaitingCopyStarts",
                   .arguments = {L"/r", L"/hemen"},
                   .copyRunning = false,
@@ -242,14 +248,25 @@ INSTANTIATE_TEST_SUITE_P(
                   true,
                   OutputStream::Output,
                   L"Kurulu kapama yok."},
+        // Handed over, the request may still be carried out: never "busy".
         StartCase{"RunningCopyDoesNotAnswer",
                   {L"/iptal"},
                   true,
                   std::nullopt,
-                  ExitCode::Busy,
+                  ExitCode::OutcomeUnknown,
                   true,
                   OutputStream::Error,
-                  L"yanıt vermedi"}),
+                  L"istek yine de yerine getirilebilir"},
+        StartCase{.name = "WaitingCopyNeverGotReady",
+                  .arguments = {L"/sonra", L"30"},
+                  .copyRunning = false,
+                  .runningCopyAnswers = std::nullopt,
+                  .expected = ExitCode::Busy,
+                  .handedOn = true,
+                  .printedTo = OutputStream::Error,
+                  .printed = L"biraz sonra yeniden deneyin",
+                  .waitingCopiesStarted = 1,
+                  .notAnswered = platform::HandOver::NotFound}),
     [](const testing::TestParamInfo<StartCase>& param) { return std::string(param.param.name); });
 
 } // namespace

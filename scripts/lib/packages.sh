@@ -26,9 +26,11 @@ ensure_packages() {
 readonly DORVIK_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix)
 # What running it adds: Wine on an X display, and xdotool to see when its window is up.
 readonly DORVIK_RUN_PACKAGES=("${DORVIK_BUILD_PACKAGES[@]}" wine wine64 xvfb xdotool)
-# What packing a release adds: Info-ZIP's zip, which writes the same bytes for the same files.
-readonly DORVIK_PACKAGE_PACKAGES=("${DORVIK_BUILD_PACKAGES[@]}" zip)
+# What packing a release adds: Info-ZIP's zip, which writes the same bytes for the same files; wixl and
+# msitools, which build the MSI and set its summary; and faketime, which holds the clock still while they do.
+readonly DORVIK_MSI_PACKAGES=(wixl msitools faketime)
+readonly DORVIK_PACKAGE_PACKAGES=("${DORVIK_BUILD_PACKAGES[@]}" zip "${DORVIK_MSI_PACKAGES[@]}")
 # What the tests add: the native compiler, GoogleTest (libraries and sources), screenshots, and the release
-# packing that one of them checks.
+# packing that two of them check (msiinfo reads the MSI's tables).
 readonly DORVIK_TEST_PACKAGES=("${DORVIK_RUN_PACKAGES[@]}" g++ libgtest-dev libgmock-dev googletest
-    imagemagick zip)
+    imagemagick zip "${DORVIK_MSI_PACKAGES[@]}")

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/DorvikApp.h"
+#include "support/Paths.h"
 #include "support/Text.h"
 
 namespace dorvik::e2e
@@ -36,6 +36,11 @@ void ReadAvailable(HANDLE pipe, std::string& into)
 
 CommandRun RunDorvik(std::wstring_view arguments, Milliseconds timeout)
 {
+    return RunProgram(ProgramPath(), arguments, timeout);
+}
+
+CommandRun RunProgram(const std::wstring& path, std::wstring_view arguments, Milliseconds timeout)
+{
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
@@ -51,7 +56,7 @@ CommandRun RunDorvik(std::wstring_view arguments, Milliseconds timeout)
     StartOptions options;
     options.arguments = arguments;
     options.standardOutput = writer.get();
-    ChildProcess process = DorvikApp::StartProcess(options);
+    ChildProcess process = ChildProcess::Start(path, options);
     writer.reset();
 
     std::string bytes;

@@ -143,6 +143,10 @@ void SetClockTime(const DorvikApp& app, int hour, int minute, int second)
     const Window frame = app.Control(ControlId::SaatSec);
     Click(app.Control(OptHizli(4)));
     Require(WaitUntil([&] { return frame.IsVisible(); }), "\"Saati Belirle\" did not open the clock fields");
+    // The frame shows while the click is still being handled: the program goes on to move the focus out of
+    // the quick choices it disables. A message sent now is handled only once that is done, so the focus this
+    // driver gives a clock field is the last word.
+    app.Main().Send(WM_NULL);
     const int parts[kSaatCount] = {hour, minute, second};
     for (int index = 0; index < kSaatCount; ++index)
     {

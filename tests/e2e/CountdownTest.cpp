@@ -121,5 +121,35 @@ TEST(CountdownWinebootStub, VazgecTurnsTheIconGreenAndNothingIsRequested)
     EXPECT_TRUE(process.IsRunning());
 }
 
+// Windows held the program still (modern standby, a frozen machine) past the moment of its closing, and said
+// nothing: when it runs again, whoever is there gets the warning at once and the full minute.
+TEST(CountdownWinebootStub, StoodStillPastItsMomentItWarnsAtOnceAndClosesAMinuteLater)
+{
+    ASSERT_TRUE(WinebootStubActive()) << "a closing must not end the session";
+    const ClockTime target = ClockTimeIn(15);
+    const Clock::time_point due = Clock::now() + std::chrono::seconds(15);
+    ASSERT_EQ(RunDorvik(L"/saat " + TwoDigits(target.hour) + L":" + TwoDigits(target.minute) + L":" +
+                        TwoDigits(target.second))
+                  .exitCode,
+              0u);
+    ChildProcess process = TheRunningCopy();
+    ASSERT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Yellow); }));
+    {
+        const SuspendedThreads still(process.Pid());
+        WaitUntilMoment(due + std::chrono::seconds(5));
+        EXPECT_TRUE(WinebootStubCalls().empty());
+    }
+    const Clock::time_point resumed = Clock::now();
+
+    EXPECT_TRUE(WaitUntil([&] { return static_cast<bool>(ShownCountdownWindow(process.Pid())); }))
+        << "no warning when the program ran again";
+    EXPECT_FALSE(TaskbarShows(ProgramIcon::Red)) << "the closing began unwarned";
+    ASSERT_TRUE(WaitUntil([] { return !WinebootStubCalls().empty(); }, Milliseconds(80'000)))
+        << "no closing was requested";
+    const auto after = std::chrono::duration_cast<Milliseconds>(Clock::now() - resumed);
+    EXPECT_GE(after.count(), 62'500) << "the warned minute was cut short";
+    EXPECT_LE(after.count(), 70'000) << "the closing came late";
+}
+
 } // namespace
 } // namespace dorvik::e2e

@@ -92,7 +92,8 @@ ChildProcess ChildProcess::Start(const std::wstring& path, const StartOptions& o
     {
         started = ::CreateProcessW(
             path.c_str(), commandLine.data(), nullptr, nullptr, options.standardOutput ? TRUE : FALSE,
-            CREATE_UNICODE_ENVIRONMENT, environment.empty() ? nullptr : environment.data(),
+            CREATE_UNICODE_ENVIRONMENT | (options.detached ? DETACHED_PROCESS : 0),
+            environment.empty() ? nullptr : environment.data(),
             options.workingFolder.empty() ? nullptr : options.workingFolder.c_str(), &startup, &info);
         error = started ? ERROR_SUCCESS : ::GetLastError();
         if (error != ERROR_INTERNAL_ERROR)
@@ -189,6 +190,39 @@ std::chrono::nanoseconds ChildProcess::ProcessorTime() const
     };
     // FILETIME counts 100-nanosecond intervals.
     return std::chrono::nanoseconds(static_cast<long long>((ticks(kernel) + ticks(user)) * 100));
+}
+
+SuspendedThreads::SuspendedThreads(unsigned long pid)
+{
+    const win32::UniqueHandle snapshot = win32::AdoptHandle(::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = snapshot && ::Thread32First(snapshot.get(), &entry); more;
+         more = ::Thread32Next(snapshot.get(), &entry))
+    {
+        if (entry.th32OwnerProcessID != pid)
+        {
+            continue;
+        }
+        win32::UniqueHandle thread(::OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID));
+        if (thread && ::SuspendThread(thread.get()) != static_cast<DWORD>(-1))
+        {
+            threads_.push_back(std::move(thread));
+        }
+    }
+    if (threads_.empty())
+    {
+        throw std::runtime_error("no thread of process " + std::to_string(pid) + " could be suspended");
+    }
+}
+
+void SuspendedThreads::Resume() noexcept
+{
+    for (const win32::UniqueHandle& thread : threads_)
+    {
+        ::ResumeThread(thread.get());
+    }
+    threads_.clear();
 }
 
 std::vector<unsigned long> ProcessIdsByName(std::wstring_view fileName)

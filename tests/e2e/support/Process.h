@@ -24,6 +24,8 @@ struct StartOptions
     std::wstring workingFolder;
     // An inheritable handle that becomes the child's standard output and error (a pipe's end, say).
     HANDLE standardOutput = nullptr;
+    // Without a console to inherit and without standard handles, as a desktop shortcut starts a program.
+    bool detached = false;
 };
 
 class ChildProcess
@@ -67,6 +69,24 @@ private:
     win32::UniqueHandle process_;
     unsigned long pid_ = 0;
     unsigned long threadId_ = 0;
+};
+
+// Every thread of a process held still, as Windows holds a desktop program in modern standby, until Resume()
+// or the object's end; the process's clocks run on meanwhile.
+class SuspendedThreads
+{
+public:
+    // Throws std::runtime_error when no thread of the process could be suspended.
+    explicit SuspendedThreads(unsigned long pid);
+    SuspendedThreads(const SuspendedThreads&) = delete;
+    SuspendedThreads& operator=(const SuspendedThreads&) = delete;
+
+    ~SuspendedThreads() { Resume(); }
+
+    void Resume() noexcept;
+
+private:
+    std::vector<win32::UniqueHandle> threads_;
 };
 
 // The ids of the running processes whose executable file is fileName (such as L"dorvik.exe"), compared

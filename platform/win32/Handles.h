@@ -20,6 +20,8 @@ using UniqueHicon = std::unique_ptr<std::remove_pointer_t<HICON>, HandleDeleter<
 using UniqueHmenu = std::unique_ptr<std::remove_pointer_t<HMENU>, HandleDeleter<HMENU, &::DestroyMenu>>;
 using UniqueHfont = std::unique_ptr<std::remove_pointer_t<HFONT>, HandleDeleter<HFONT, &::DeleteObject>>;
 using UniqueHwnd = std::unique_ptr<std::remove_pointer_t<HWND>, HandleDeleter<HWND, &::DestroyWindow>>;
+using UniqueHhook =
+    std::unique_ptr<std::remove_pointer_t<HHOOK>, HandleDeleter<HHOOK, &::UnhookWindowsHookEx>>;
 
 // Some calls report failure with INVALID_HANDLE_VALUE and others with null; the wrapper holds only null.
 inline UniqueHandle AdoptHandle(HANDLE handle) noexcept

@@ -79,4 +79,24 @@ private:
     HDC dc_;
 };
 
+// An object selected into a device context for as long as this lives; the previous one is selected back.
+class SelectedObject
+{
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) noexcept
+        : dc_(dc)
+        , previous_(::SelectObject(dc, object))
+    {
+    }
+
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+    ~SelectedObject() { ::SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
 } // namespace dorvik::win32

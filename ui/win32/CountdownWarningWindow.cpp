@@ -22,15 +22,19 @@ constexpr int kClientWidthTwips = 4800;
 constexpr int kClientHeightTwips = 1170;
 // Between the window and the edges of the work area.
 constexpr int kMarginTwips = 150;
+// What a push button needs around its caption: its edges and the focus rectangle.
+constexpr int kButtonPaddingWidthTwips = 240;
+constexpr int kButtonPaddingHeightTwips = 120;
 
 using enum ControlKind;
 
+constexpr ControlSpec kSentence{ControlId::LblGeriSayim, kWindowItself, Label, {}, 120, 180, 4560, 330};
+constexpr ControlSpec kErtele{
+    ControlId::BtnErtele, kWindowItself, Button, text::kBtnErtele, 1560, 660, 1800, 375};
+constexpr ControlSpec kVazgec{
+    ControlId::BtnVazgec, kWindowItself, Button, text::kBtnVazgec, 3480, 660, 1200, 375};
 // Creation order is the tab order, left to right.
-constexpr std::array kControls = {
-    ControlSpec{ControlId::LblGeriSayim, kWindowItself, Label, {}, 120, 180, 4560, 330},
-    ControlSpec{ControlId::BtnErtele, kWindowItself, Button, text::kBtnErtele, 1560, 660, 1800, 375},
-    ControlSpec{ControlId::BtnVazgec, kWindowItself, Button, text::kBtnVazgec, 3480, 660, 1200, 375},
-};
+constexpr std::array kControls = {kSentence, kErtele, kVazgec};
 
 struct Corner
 {
@@ -115,25 +119,84 @@ bool CountdownWarningWindow::Create()
     return true;
 }
 
+bool CountdownWarningWindow::TakeCurrentFont()
+{
+    if (layout_->FontIsCurrent())
+    {
+        return false;
+    }
+    layout_->UseDpi(layout_->Dpi());
+    Refit();
+    return true;
+}
+
+void CountdownWarningWindow::Refit()
+{
+    layout_->Place(kControls);
+    places_ = {};
+    Fit(false);
+}
+
+bool CountdownWarningWindow::Fit(bool growOnly)
+{
+    const ControlLayout& layout = *layout_;
+    const auto designed = [&](const ControlSpec& row) {
+        const int left = layout.Pixels(row.left);
+        const int top = layout.Pixels(row.top);
+        return platform::Rect{left, top, left + layout.Pixels(row.width), top + layout.Pixels(row.height)};
+    };
+    const auto caption = [&](std::wstring_view text) {
+        const SIZE size = layout.TextSize(text, std::nullopt);
+        return TextExtent{size.cx, size.cy};
+    };
+    const CountdownPlaces design{designed(kSentence), designed(kErtele), designed(kVazgec),
+                                 layout.Pixels(kClientWidthTwips), layout.Pixels(kClientHeightTwips)};
+    const CountdownTexts texts{
+        .sentenceHeight = [&](int width) { return static_cast<int>(layout.TextSize(sentence_, width).cy); },
+        .ertele = caption(kErtele.text),
+        .vazgec = caption(kVazgec.text),
+        .buttonPadding = {layout.Pixels(kButtonPaddingWidthTwips), layout.Pixels(kButtonPaddingHeightTwips)}};
+    const CountdownPlaces fitted = FitCountdownPlaces(design, texts);
+    if (fitted == places_ || (growOnly && fitted.width <= places_.width && fitted.height <= places_.height))
+    {
+        return false;
+    }
+    places_ = fitted;
+    const auto move = [&](ControlId id, const platform::Rect& place) {
+        ::SetWindowPos(layout.Control(id), nullptr, place.left, place.top, place.right - place.left,
+                       place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    move(ControlId::LblGeriSayim, places_.sentence);
+    move(ControlId::BtnErtele, places_.ertele);
+    move(ControlId::BtnVazgec, places_.vazgec);
+    return true;
+}
+
 void CountdownWarningWindow::PlaceAtCorner()
 {
     const Corner corner = CornerByTheNotificationArea();
     // Moved to another monitor, the window first takes that monitor's DPI, then its size there.
     for (int pass = 0; pass < 2; ++pass)
     {
-        const SIZE size = layout_->WindowSizeFor(kClientWidthTwips, kClientHeightTwips, false);
+        const int dpiUsed = layout_->Dpi();
+        const SIZE size = layout_->WindowSizeForClient({places_.width, places_.height}, false);
         const int margin = layout_->Pixels(kMarginTwips);
         const RECT& work = corner.area;
         const int x = corner.right ? work.right - size.cx - margin : work.left + margin;
         const int y = corner.bottom ? work.bottom - size.cy - margin : work.top + margin;
         ::SetWindowPos(hwnd_, HWND_TOPMOST, x, y, size.cx, size.cy, SWP_NOACTIVATE);
-        if (const int dpi = DpiOf(hwnd_); dpi != layout_->Dpi())
+        const int dpi = DpiOf(hwnd_);
+        if (dpi == dpiUsed)
+        {
+            break;
+        }
+        // WM_DPICHANGED, sent during the move, may have taken the new DPI already; the corner is ours to
+        // keep.
+        if (dpi != layout_->Dpi())
         {
             layout_->UseDpi(dpi);
-            layout_->Place(kControls);
-            continue;
+            Refit();
         }
-        break;
     }
 }
 
@@ -143,7 +206,9 @@ void CountdownWarningWindow::Show(std::wstring_view sentence)
     {
         return;
     }
+    TakeCurrentFont();
     SetSentence(sentence);
+    Fit(false);
     PlaceAtCorner();
     // SW_SHOWNOACTIVATE: keys meant for the program the user is working in must never press these buttons.
     ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
@@ -151,9 +216,16 @@ void CountdownWarningWindow::Show(std::wstring_view sentence)
 
 void CountdownWarningWindow::SetSentence(std::wstring_view sentence)
 {
-    if (layout_)
+    if (!layout_)
     {
-        ::SetWindowTextW(layout_->Control(ControlId::LblGeriSayim), std::wstring(sentence).c_str());
+        return;
+    }
+    sentence_ = sentence;
+    ::SetWindowTextW(layout_->Control(ControlId::LblGeriSayim), sentence_.c_str());
+    // A sentence that needs another line while the window is shown makes it grow upwards from its corner.
+    if (::IsWindowVisible(hwnd_) && Fit(true))
+    {
+        PlaceAtCorner();
     }
 }
 
@@ -171,6 +243,24 @@ void CountdownWarningWindow::Hide()
     {
         ::ShowWindow(hwnd_, SW_HIDE);
     }
+}
+
+void CountdownWarningWindow::FollowSettingChange()
+{
+    if (TakeCurrentFont() && ::IsWindowVisible(hwnd_))
+    {
+        PlaceAtCorner();
+    }
+}
+
+void CountdownWarningWindow::FollowDpiChange(WPARAM wParam, LPARAM lParam)
+{
+    layout_->UseDpi(HIWORD(wParam));
+    Refit();
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    const SIZE size = layout_->WindowSizeForClient({places_.width, places_.height}, false);
+    ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CountdownWarningWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept
@@ -195,10 +285,17 @@ LRESULT CountdownWarningWindow::HandleMessage(UINT message, WPARAM wParam, LPARA
             return 0;
         }
         break;
+    case WM_SETTINGCHANGE:
+        // The text size comes with the system's fonts; the window grows or shrinks with them.
+        if (layout_)
+        {
+            FollowSettingChange();
+        }
+        break;
     case WM_DPICHANGED:
         if (layout_)
         {
-            layout_->FollowDpiChange(wParam, lParam, kControls, kClientWidthTwips, kClientHeightTwips, false);
+            FollowDpiChange(wParam, lParam);
             return 0;
         }
         break;

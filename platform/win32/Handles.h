@@ -20,6 +20,7 @@ using UniqueHicon = std::unique_ptr<std::remove_pointer_t<HICON>, HandleDeleter<
 using UniqueHmenu = std::unique_ptr<std::remove_pointer_t<HMENU>, HandleDeleter<HMENU, &::DestroyMenu>>;
 using UniqueHfont = std::unique_ptr<std::remove_pointer_t<HFONT>, HandleDeleter<HFONT, &::DeleteObject>>;
 using UniqueHwnd = std::unique_ptr<std::remove_pointer_t<HWND>, HandleDeleter<HWND, &::DestroyWindow>>;
+using UniqueHmodule = std::unique_ptr<std::remove_pointer_t<HMODULE>, HandleDeleter<HMODULE, &::FreeLibrary>>;
 using UniqueHhook =
     std::unique_ptr<std::remove_pointer_t<HHOOK>, HandleDeleter<HHOOK, &::UnhookWindowsHookEx>>;
 

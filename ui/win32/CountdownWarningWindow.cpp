@@ -25,6 +25,8 @@ constexpr int kMarginTwips = 150;
 // What a push button needs around its caption: its edges and the focus rectangle.
 constexpr int kButtonPaddingWidthTwips = 240;
 constexpr int kButtonPaddingHeightTwips = 120;
+// The taskbar button flashes this often, then stays lit until the user comes to the window.
+constexpr UINT kFlashes = 3;
 
 using enum ControlKind;
 
@@ -116,6 +118,7 @@ bool CountdownWarningWindow::Create()
     layout_->UseDpi(DpiOf(hwnd_));
     layout_->Create(kControls);
     navigation_.emplace(loop_, hwnd_);
+    liveRegion_.emplace(layout_->Control(ControlId::LblGeriSayim));
     return true;
 }
 
@@ -212,6 +215,11 @@ void CountdownWarningWindow::Show(std::wstring_view sentence)
     PlaceAtCorner();
     // SW_SHOWNOACTIVATE: keys meant for the program the user is working in must never press these buttons.
     ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    // Asks for the user's attention without taking the focus: the taskbar button flashes, and screen readers
+    // speak the sentence.
+    FLASHWINFO flash{sizeof(flash), hwnd_, FLASHW_TRAY | FLASHW_TIMERNOFG, kFlashes, 0};
+    ::FlashWindowEx(&flash);
+    liveRegion_->Announce();
 }
 
 void CountdownWarningWindow::SetSentence(std::wstring_view sentence)
@@ -241,6 +249,8 @@ void CountdownWarningWindow::Hide()
 {
     if (hwnd_)
     {
+        FLASHWINFO flash{sizeof(flash), hwnd_, FLASHW_STOP, 0, 0};
+        ::FlashWindowEx(&flash);
         ::ShowWindow(hwnd_, SW_HIDE);
     }
 }

@@ -9,6 +9,7 @@
 #include "ui/CountdownLayout.h"
 #include "ui/CountdownWarning.h"
 #include "ui/ICountdownWarningView.h"
+#include "ui/win32/LiveRegion.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/WindowBase.h"
 #include "ui/win32/WindowLayout.h"
@@ -56,6 +57,7 @@ private:
     CountdownPlaces places_;
     std::optional<ControlLayout> layout_;
     std::optional<KeyboardNavigation> navigation_;
+    std::optional<LiveRegion> liveRegion_;
 };
 
 } // namespace dorvik::win32

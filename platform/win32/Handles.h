@@ -20,6 +20,9 @@ using UniqueHicon = std::unique_ptr<std::remove_pointer_t<HICON>, HandleDeleter<
 using UniqueHmenu = std::unique_ptr<std::remove_pointer_t<HMENU>, HandleDeleter<HMENU, &::DestroyMenu>>;
 using UniqueHfont = std::unique_ptr<std::remove_pointer_t<HFONT>, HandleDeleter<HFONT, &::DeleteObject>>;
 using UniqueHwnd = std::unique_ptr<std::remove_pointer_t<HWND>, HandleDeleter<HWND, &::DestroyWindow>>;
+using UniqueHmodule = std::unique_ptr<std::remove_pointer_t<HMODULE>, HandleDeleter<HMODULE, &::FreeLibrary>>;
+using UniqueHhook =
+    std::unique_ptr<std::remove_pointer_t<HHOOK>, HandleDeleter<HHOOK, &::UnhookWindowsHookEx>>;
 
 // Some calls report failure with INVALID_HANDLE_VALUE and others with null; the wrapper holds only null.
 inline UniqueHandle AdoptHandle(HANDLE handle) noexcept
@@ -75,6 +78,26 @@ private:
 
     HWND window_;
     HDC dc_;
+};
+
+// An object selected into a device context for as long as this lives; the previous one is selected back.
+class SelectedObject
+{
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) noexcept
+        : dc_(dc)
+        , previous_(::SelectObject(dc, object))
+    {
+    }
+
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+    ~SelectedObject() { ::SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
 };
 
 } // namespace dorvik::win32

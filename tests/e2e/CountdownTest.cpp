@@ -151,5 +151,28 @@ TEST(CountdownWinebootStub, StoodStillPastItsMomentItWarnsAtOnceAndClosesAMinute
     EXPECT_LE(after.count(), 70'000) << "the closing came late";
 }
 
+TEST(CountdownWinebootStub, AltVCancelsWhileAMessageBoxOfTheProgramIsOpen)
+{
+    ASSERT_TRUE(WinebootStubActive()) << "a closing must not end the session";
+    DorvikApp app = DorvikApp::Start();
+    ASSERT_EQ(RunDorvik(L"/sonra 1").exitCode, 0u);
+    Window countdown;
+    ASSERT_TRUE(
+        WaitUntil([&] { return static_cast<bool>(countdown = ShownCountdownWindow(app.Process().Pid())); },
+                  kStartTimeout));
+    app.RunMenuCommand(MenuItem::ProgramHakkinda);
+    const auto box = WaitForMessageBox(app.Process().Pid());
+    ASSERT_TRUE(box) << "\"Yardım\" showed nothing";
+
+    // The keys now pass through the box's own modal loop, not through the program's.
+    const Window vazgec = countdown.Descendant(static_cast<int>(ControlId::BtnVazgec));
+    ASSERT_TRUE(FocusControl(vazgec));
+    PressKeyWithAlt(vazgec, 'V');
+    EXPECT_TRUE(WaitUntil([&] { return !countdown.IsVisible(); })) << "Alt+V did not reach the window";
+    EXPECT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Green); })) << "the closing is still armed";
+    EXPECT_EQ(FindMessageBoxes(app.Process().Pid()).size(), 1u) << "the box went as well";
+    box->Answer(IDOK);
+}
+
 } // namespace
 } // namespace dorvik::e2e

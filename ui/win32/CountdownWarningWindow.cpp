@@ -22,15 +22,21 @@ constexpr int kClientWidthTwips = 4800;
 constexpr int kClientHeightTwips = 1170;
 // Between the window and the edges of the work area.
 constexpr int kMarginTwips = 150;
+// What a push button needs around its caption: its edges and the focus rectangle.
+constexpr int kButtonPaddingWidthTwips = 240;
+constexpr int kButtonPaddingHeightTwips = 120;
+// The taskbar button flashes this often, then stays lit until the user comes to the window.
+constexpr UINT kFlashes = 3;
 
 using enum ControlKind;
 
+constexpr ControlSpec kSentence{ControlId::LblGeriSayim, kWindowItself, Label, {}, 120, 180, 4560, 330};
+constexpr ControlSpec kErtele{
+    ControlId::BtnErtele, kWindowItself, Button, text::kBtnErtele, 1560, 660, 1800, 375};
+constexpr ControlSpec kVazgec{
+    ControlId::BtnVazgec, kWindowItself, Button, text::kBtnVazgec, 3480, 660, 1200, 375};
 // Creation order is the tab order, left to right.
-constexpr std::array kControls = {
-    ControlSpec{ControlId::LblGeriSayim, kWindowItself, Label, {}, 120, 180, 4560, 330},
-    ControlSpec{ControlId::BtnErtele, kWindowItself, Button, text::kBtnErtele, 1560, 660, 1800, 375},
-    ControlSpec{ControlId::BtnVazgec, kWindowItself, Button, text::kBtnVazgec, 3480, 660, 1200, 375},
-};
+constexpr std::array kControls = {kSentence, kErtele, kVazgec};
 
 struct Corner
 {
@@ -112,6 +118,60 @@ bool CountdownWarningWindow::Create()
     layout_->UseDpi(DpiOf(hwnd_));
     layout_->Create(kControls);
     navigation_.emplace(loop_, hwnd_);
+    liveRegion_.emplace(layout_->Control(ControlId::LblGeriSayim));
+    return true;
+}
+
+bool CountdownWarningWindow::TakeCurrentFont()
+{
+    if (layout_->FontIsCurrent())
+    {
+        return false;
+    }
+    layout_->UseDpi(layout_->Dpi());
+    Refit();
+    return true;
+}
+
+void CountdownWarningWindow::Refit()
+{
+    layout_->Place(kControls);
+    places_ = {};
+    Fit(false);
+}
+
+bool CountdownWarningWindow::Fit(bool growOnly)
+{
+    const ControlLayout& layout = *layout_;
+    const auto designed = [&](const ControlSpec& row) {
+        const int left = layout.Pixels(row.left);
+        const int top = layout.Pixels(row.top);
+        return platform::Rect{left, top, left + layout.Pixels(row.width), top + layout.Pixels(row.height)};
+    };
+    const auto caption = [&](std::wstring_view text) {
+        const SIZE size = layout.TextSize(text, std::nullopt);
+        return TextExtent{size.cx, size.cy};
+    };
+    const CountdownPlaces design{designed(kSentence), designed(kErtele), designed(kVazgec),
+                                 layout.Pixels(kClientWidthTwips), layout.Pixels(kClientHeightTwips)};
+    const CountdownTexts texts{
+        .sentenceHeight = [&](int width) { return static_cast<int>(layout.TextSize(sentence_, width).cy); },
+        .ertele = caption(kErtele.text),
+        .vazgec = caption(kVazgec.text),
+        .buttonPadding = {layout.Pixels(kButtonPaddingWidthTwips), layout.Pixels(kButtonPaddingHeightTwips)}};
+    const CountdownPlaces fitted = FitCountdownPlaces(design, texts);
+    if (fitted == places_ || (growOnly && fitted.width <= places_.width && fitted.height <= places_.height))
+    {
+        return false;
+    }
+    places_ = fitted;
+    const auto move = [&](ControlId id, const platform::Rect& place) {
+        ::SetWindowPos(layout.Control(id), nullptr, place.left, place.top, place.right - place.left,
+                       place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    move(ControlId::LblGeriSayim, places_.sentence);
+    move(ControlId::BtnErtele, places_.ertele);
+    move(ControlId::BtnVazgec, places_.vazgec);
     return true;
 }
 
@@ -121,19 +181,25 @@ void CountdownWarningWindow::PlaceAtCorner()
     // Moved to another monitor, the window first takes that monitor's DPI, then its size there.
     for (int pass = 0; pass < 2; ++pass)
     {
-        const SIZE size = layout_->WindowSizeFor(kClientWidthTwips, kClientHeightTwips, false);
+        const int dpiUsed = layout_->Dpi();
+        const SIZE size = layout_->WindowSizeForClient({places_.width, places_.height}, false);
         const int margin = layout_->Pixels(kMarginTwips);
         const RECT& work = corner.area;
         const int x = corner.right ? work.right - size.cx - margin : work.left + margin;
         const int y = corner.bottom ? work.bottom - size.cy - margin : work.top + margin;
         ::SetWindowPos(hwnd_, HWND_TOPMOST, x, y, size.cx, size.cy, SWP_NOACTIVATE);
-        if (const int dpi = DpiOf(hwnd_); dpi != layout_->Dpi())
+        const int dpi = DpiOf(hwnd_);
+        if (dpi == dpiUsed)
+        {
+            break;
+        }
+        // WM_DPICHANGED, sent during the move, may have taken the new DPI already; the corner is ours to
+        // keep.
+        if (dpi != layout_->Dpi())
         {
             layout_->UseDpi(dpi);
-            layout_->Place(kControls);
-            continue;
+            Refit();
         }
-        break;
     }
 }
 
@@ -143,17 +209,31 @@ void CountdownWarningWindow::Show(std::wstring_view sentence)
     {
         return;
     }
+    TakeCurrentFont();
     SetSentence(sentence);
+    Fit(false);
     PlaceAtCorner();
     // SW_SHOWNOACTIVATE: keys meant for the program the user is working in must never press these buttons.
     ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    // Asks for the user's attention without taking the focus: the taskbar button flashes, and screen readers
+    // speak the sentence.
+    FLASHWINFO flash{sizeof(flash), hwnd_, FLASHW_TRAY | FLASHW_TIMERNOFG, kFlashes, 0};
+    ::FlashWindowEx(&flash);
+    liveRegion_->Announce();
 }
 
 void CountdownWarningWindow::SetSentence(std::wstring_view sentence)
 {
-    if (layout_)
+    if (!layout_)
     {
-        ::SetWindowTextW(layout_->Control(ControlId::LblGeriSayim), std::wstring(sentence).c_str());
+        return;
+    }
+    sentence_ = sentence;
+    ::SetWindowTextW(layout_->Control(ControlId::LblGeriSayim), sentence_.c_str());
+    // A sentence that needs another line while the window is shown makes it grow upwards from its corner.
+    if (::IsWindowVisible(hwnd_) && Fit(true))
+    {
+        PlaceAtCorner();
     }
 }
 
@@ -169,8 +249,28 @@ void CountdownWarningWindow::Hide()
 {
     if (hwnd_)
     {
+        FLASHWINFO flash{sizeof(flash), hwnd_, FLASHW_STOP, 0, 0};
+        ::FlashWindowEx(&flash);
         ::ShowWindow(hwnd_, SW_HIDE);
     }
+}
+
+void CountdownWarningWindow::FollowSettingChange()
+{
+    if (TakeCurrentFont() && ::IsWindowVisible(hwnd_))
+    {
+        PlaceAtCorner();
+    }
+}
+
+void CountdownWarningWindow::FollowDpiChange(WPARAM wParam, LPARAM lParam)
+{
+    layout_->UseDpi(HIWORD(wParam));
+    Refit();
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    const SIZE size = layout_->WindowSizeForClient({places_.width, places_.height}, false);
+    ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CountdownWarningWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept
@@ -195,10 +295,17 @@ LRESULT CountdownWarningWindow::HandleMessage(UINT message, WPARAM wParam, LPARA
             return 0;
         }
         break;
+    case WM_SETTINGCHANGE:
+        // The text size comes with the system's fonts; the window grows or shrinks with them.
+        if (layout_)
+        {
+            FollowSettingChange();
+        }
+        break;
     case WM_DPICHANGED:
         if (layout_)
         {
-            layout_->FollowDpiChange(wParam, lParam, kControls, kClientWidthTwips, kClientHeightTwips, false);
+            FollowDpiChange(wParam, lParam);
             return 0;
         }
         break;

@@ -6,14 +6,23 @@
 #include <vector>
 
 #include "platform/IEventPump.h"
+#include "platform/win32/Handles.h"
 
 namespace dorvik::win32
 {
 
+// One per thread: it filters the modal loops that Windows runs on this thread.
 class MessageLoop final : public platform::IEventPump
 {
 public:
-    // Tab, the arrow keys and the access keys move between the controls of these windows.
+    MessageLoop();
+    ~MessageLoop() override;
+
+    MessageLoop(const MessageLoop&) = delete;
+    MessageLoop& operator=(const MessageLoop&) = delete;
+
+    // Tab, the arrow keys and the access keys move between the controls of these windows, also while a
+    // message box or a dialog of the system runs its own loop.
     void AddDialogWindow(HWND window);
     void RemoveDialogWindow(HWND window);
 
@@ -27,9 +36,17 @@ public:
     void ProcessPendingEvents(std::chrono::milliseconds waitAtMost) override;
 
 private:
+    static LRESULT CALLBACK FilterModalLoop(int code, WPARAM wParam, LPARAM lParam) noexcept;
+
     void Dispatch(MSG& message);
+    // The shown window of the list that holds the message's window, or null.
+    HWND DialogFor(const MSG& message) const;
+    bool HandledAsDialogMessage(HWND dialog, MSG& message);
 
     std::vector<HWND> dialogWindows_;
+    // The message IsDialogMessage is handling for this loop; it hands the same message to the filter first.
+    const MSG* handling_ = nullptr;
+    UniqueHhook filter_;
 };
 
 // Tab, the arrow keys and the access keys move between a window's controls for as long as this lives.

@@ -1,6 +1,7 @@
 #include "ui/win32/WindowLayout.h"
 
 #include <commctrl.h>
+#include <cwchar>
 
 #include "ui/win32/FrameContainer.h"
 
@@ -31,6 +32,13 @@ LOGFONTW MessageFontFor(int dpi)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
+    // Windows 10 gives the metrics for the DPI asked, the user's text size included.
+    using ForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    if (const auto forDpi = User32Function<ForDpiFunction>("SystemParametersInfoForDpi");
+        forDpi && forDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, static_cast<UINT>(dpi)))
+    {
+        return metrics.lfMessageFont;
+    }
     if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
     {
         LOGFONTW fallback{};
@@ -40,6 +48,13 @@ LOGFONTW MessageFontFor(int dpi)
     // The metrics come at the system's DPI; the window may stand on a monitor with another.
     metrics.lfMessageFont.lfHeight = ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
     return metrics.lfMessageFont;
+}
+
+bool SameFont(const LOGFONTW& one, const LOGFONTW& other) noexcept
+{
+    return one.lfHeight == other.lfHeight && one.lfWeight == other.lfWeight &&
+           one.lfItalic == other.lfItalic && one.lfCharSet == other.lfCharSet &&
+           std::wcsncmp(one.lfFaceName, other.lfFaceName, LF_FACESIZE) == 0;
 }
 
 HMENU AsMenuId(ControlId id)
@@ -148,6 +163,28 @@ void ControlLayout::UseDpi(int dpi)
     dpi_ = dpi;
     fontSpec_ = MessageFontFor(dpi);
     font_.reset(::CreateFontIndirectW(&fontSpec_));
+}
+
+bool ControlLayout::FontIsCurrent() const
+{
+    return SameFont(MessageFontFor(dpi_), fontSpec_);
+}
+
+SIZE ControlLayout::TextSize(std::wstring_view text, std::optional<int> wrapWidth) const
+{
+    const WindowDc screen(nullptr);
+    if (!screen)
+    {
+        return {};
+    }
+    const SelectedObject font(screen.Get(), font_.get());
+    RECT rect{0, 0, wrapWidth.value_or(0), 0};
+    // As a centred label and a push button draw them: a label's & is a character, a caption's marks the
+    // access key.
+    const UINT format = wrapWidth ? DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_CENTER | DT_NOPREFIX
+                                  : DT_CALCRECT | DT_SINGLELINE;
+    ::DrawTextW(screen.Get(), text.data(), static_cast<int>(text.size()), &rect, format);
+    return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 int ControlLayout::Pixels(int twips) const noexcept
@@ -275,7 +312,12 @@ void ControlLayout::LayoutFrames(std::span<const ControlSpec> table) const
 
 SIZE ControlLayout::WindowSizeFor(int clientWidthTwips, int clientHeightTwips, bool hasMenu) const
 {
-    RECT rect{0, 0, Pixels(clientWidthTwips), Pixels(clientHeightTwips)};
+    return WindowSizeForClient({Pixels(clientWidthTwips), Pixels(clientHeightTwips)}, hasMenu);
+}
+
+SIZE ControlLayout::WindowSizeForClient(SIZE client, bool hasMenu) const
+{
+    RECT rect{0, 0, client.cx, client.cy};
     const auto style = static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_EXSTYLE));
     using AdjustForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);

@@ -4,6 +4,7 @@
 
 #include "platform/win32/Win32.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -79,6 +80,13 @@ public:
 
     const LOGFONTW& FontSpec() const noexcept { return fontSpec_; }
 
+    // False once the user has changed the system's message font, its size included, since UseDpi took it.
+    bool FontIsCurrent() const;
+
+    // The pixels text takes in the window's font: wrapped at a width as a centred label draws it, or on one
+    // line as a button's caption, whose & marks the access key.
+    SIZE TextSize(std::wstring_view text, std::optional<int> wrapWidth) const;
+
     // Makes every control of the table in order (the z-order and the tab order), at its place, in the
     // window's font, with its frames laid out. A container must come before what it holds.
     void Create(std::span<const ControlSpec> table);
@@ -94,6 +102,7 @@ public:
 
     // The outer size of a window of this style whose client area is the given size in twips.
     SIZE WindowSizeFor(int clientWidthTwips, int clientHeightTwips, bool hasMenu) const;
+    SIZE WindowSizeForClient(SIZE client, bool hasMenu) const;
 
     // WM_DPICHANGED: the controls at the new DPI, and the window at the place Windows suggests, in the size
     // that keeps its client area.

@@ -21,6 +21,9 @@ LPARAM KeyUpLParam(UINT scanCode) noexcept
     return static_cast<LPARAM>(1u | (scanCode << 16) | (1u << 30) | (1u << 31));
 }
 
+// Bit 29, the context code: Alt is down.
+constexpr LPARAM kAltDown = LPARAM{1} << 29;
+
 void PostOrThrow(const Window& target, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (!target.Post(message, wParam, lParam))
@@ -68,6 +71,14 @@ void PressKey(const Window& target, UINT virtualKey)
     const UINT scanCode = ::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     PostOrThrow(target, WM_KEYDOWN, virtualKey, KeyDownLParam(scanCode));
     PostOrThrow(target, WM_KEYUP, virtualKey, KeyUpLParam(scanCode));
+    LetTargetCatchUp();
+}
+
+void PressKeyWithAlt(const Window& target, UINT virtualKey)
+{
+    const UINT scanCode = ::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+    PostOrThrow(target, WM_SYSKEYDOWN, virtualKey, KeyDownLParam(scanCode) | kAltDown);
+    PostOrThrow(target, WM_SYSKEYUP, virtualKey, KeyUpLParam(scanCode) | kAltDown);
     LetTargetCatchUp();
 }
 

@@ -20,6 +20,10 @@ Window FocusedWindow(const Window& window);
 // target's message loop sees them like real keys, and its TranslateMessage makes the WM_CHAR.
 void PressKey(const Window& target, UINT virtualKey);
 
+// Posts a key pressed while Alt is held (WM_SYSKEYDOWN, WM_SYSKEYUP with the context bit), as an access key
+// such as Alt+V reaches the focused control; TranslateMessage makes the WM_SYSCHAR.
+void PressKeyWithAlt(const Window& target, UINT virtualKey);
+
 // Plain keys for every character, such as digits, lower-case letters and space: WM_KEYDOWN/WM_KEYUP posted
 // to target, which the target's TranslateMessage turns into WM_CHAR, as with a real keyboard. Throws
 // std::invalid_argument for a character no unshifted key of the layout types (capitals, Turkish letters).

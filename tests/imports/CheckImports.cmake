@@ -42,10 +42,11 @@ endforeach()
 # exceptions: WriteFile, as the command line's answers go to the standard output or error that the caller
 # hands over, a pipe or a file the caller opened (without CreateFile the program cannot open a file of its
 # own); and CreateProcessW, with which an arming command line starts the program's own copy that waits.
+# CreateFileMappingW opens no file: the running copy makes itself known in a few bytes of named memory.
 set(forbidden_patterns
     "^Reg(Set|Create|Delete|Save|Replace|Restore|Load|Copy|Rename)"
     "^SH(Set|Delete|Copy)Value"
-    "^(CreateFile|DeleteFile|MoveFile|CopyFile|CreateDirectory|RemoveDirectory)"
+    "^(CreateFile(A|W|2|Transacted[AW])?$|DeleteFile|MoveFile|CopyFile|CreateDirectory|RemoveDirectory)"
     "^(CreateProcess(A|AsUser|WithLogon|WithToken)|WinExec|ShellExecute)"
     "^(Internet|Http|WinHttp|URLDownload|WSA|socket|connect|send|recv)")
 foreach(function IN LISTS functions)

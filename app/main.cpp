@@ -48,7 +48,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     using namespace dorvik;
 
     const std::vector<std::wstring> arguments = CommandLineArguments();
-    const command::Request request = command::ParseCommandLine(arguments);
+    command::Request request = command::ParseCommandLine(arguments);
+    command::RefuseWhatTheComputerCannotDo(request, win32::HibernationAllowed());
     win32::Win32Output output;
     output.SetOnUsersDesktop(win32::ProcessOnUsersDesktop());
     // The usage and a usage error are answered before anything else, so that no other copy is touched.

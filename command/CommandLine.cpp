@@ -23,8 +23,10 @@ enum class Role
     Sonra,
     Saat,
     Program,
+    Rehearsal,
     Cancel,
     Status,
+    Postpone,
     Await,
     Help
 };
@@ -37,14 +39,16 @@ struct Switch
 };
 
 constexpr Switch kSwitches[] = {
-    {L"kapat", Role::Kind, ClosingKind::Shutdown},   {L"s", Role::Kind, ClosingKind::Shutdown},
-    {L"yeniden", Role::Kind, ClosingKind::Restart},  {L"r", Role::Kind, ClosingKind::Restart},
-    {L"oturum", Role::Kind, ClosingKind::LogOff},    {L"l", Role::Kind, ClosingKind::LogOff},
-    {L"hemen", Role::Hemen, ClosingKind::Shutdown},  {L"sonra", Role::Sonra, ClosingKind::Shutdown},
-    {L"saat", Role::Saat, ClosingKind::Shutdown},    {L"program", Role::Program, ClosingKind::Shutdown},
-    {L"iptal", Role::Cancel, ClosingKind::Shutdown}, {L"a", Role::Cancel, ClosingKind::Shutdown},
-    {L"durum", Role::Status, ClosingKind::Shutdown}, {L"bekle", Role::Await, ClosingKind::Shutdown},
-    {L"?", Role::Help, ClosingKind::Shutdown},
+    {L"kapat", Role::Kind, ClosingKind::Shutdown},      {L"s", Role::Kind, ClosingKind::Shutdown},
+    {L"yeniden", Role::Kind, ClosingKind::Restart},     {L"r", Role::Kind, ClosingKind::Restart},
+    {L"oturum", Role::Kind, ClosingKind::LogOff},       {L"l", Role::Kind, ClosingKind::LogOff},
+    {L"uyku", Role::Kind, ClosingKind::Sleep},          {L"hazirda", Role::Kind, ClosingKind::Hibernate},
+    {L"h", Role::Kind, ClosingKind::Hibernate},         {L"deneme", Role::Rehearsal, ClosingKind::Shutdown},
+    {L"ertele", Role::Postpone, ClosingKind::Shutdown}, {L"hemen", Role::Hemen, ClosingKind::Shutdown},
+    {L"sonra", Role::Sonra, ClosingKind::Shutdown},     {L"saat", Role::Saat, ClosingKind::Shutdown},
+    {L"program", Role::Program, ClosingKind::Shutdown}, {L"iptal", Role::Cancel, ClosingKind::Shutdown},
+    {L"a", Role::Cancel, ClosingKind::Shutdown},        {L"durum", Role::Status, ClosingKind::Shutdown},
+    {L"bekle", Role::Await, ClosingKind::Shutdown},     {L"?", Role::Help, ClosingKind::Shutdown},
 };
 
 constexpr wchar_t AsciiLower(wchar_t c) noexcept
@@ -72,13 +76,16 @@ const Switch* SwitchOf(std::wstring_view argument) noexcept
     return found == std::ranges::end(kSwitches) ? nullptr : &*found;
 }
 
-std::wstring Fill(std::wstring_view pattern, std::wstring_view argument)
+// The pattern with %1 replaced by the argument and %2 by the switch it belongs to.
+std::wstring Fill(std::wstring_view pattern, std::wstring_view argument, std::wstring_view switchName = {})
 {
     std::wstring filled(pattern);
-    constexpr std::wstring_view kPlaceholder = L"%1";
-    if (const std::size_t at = filled.find(kPlaceholder); at != std::wstring::npos)
+    for (const auto& [placeholder, value] : {std::pair{L"%1", argument}, std::pair{L"%2", switchName}})
     {
-        filled.replace(at, kPlaceholder.size(), argument);
+        if (const std::size_t at = filled.find(placeholder); at != std::wstring::npos)
+        {
+            filled.replace(at, 2, value);
+        }
     }
     return filled;
 }
@@ -136,7 +143,7 @@ std::optional<scheduler::TimeOfDay> ParseTime(std::wstring_view text)
 
 std::wstring_view MissingValuePattern(Role role)
 {
-    if (role == Role::Sonra)
+    if (role == Role::Sonra || role == Role::Postpone)
     {
         return text::kCommandMinutesMissing;
     }
@@ -153,7 +160,7 @@ std::optional<std::wstring> TakeValue(Role role, std::wstring_view typed, const 
         const std::optional<std::chrono::minutes> delay = ParseMinutes(value);
         if (!delay)
         {
-            return Fill(text::kCommandBadMinutes, value);
+            return Fill(text::kCommandBadMinutes, value, L"/sonra");
         }
         arm.moment = MomentKind::Sonra;
         arm.delay = *delay;
@@ -210,6 +217,8 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
             return text::kCommandWithCancel;
         case Role::Await:
             return text::kCommandWithAwait;
+        case Role::Postpone:
+            return text::kCommandWithPostpone;
         default:
             return text::kCommandWithStatus;
         }
@@ -233,11 +242,32 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
         case Role::Cancel:
         case Role::Status:
         case Role::Await:
+        case Role::Postpone:
             if (i != 0)
             {
                 return Invalid(Fill(withAlone(*known), arguments.front()));
             }
             alone = known;
+            if (known->role == Role::Postpone)
+            {
+                if (i + 1 == arguments.size())
+                {
+                    return Invalid(Fill(MissingValuePattern(known->role), argument));
+                }
+                const std::optional<std::chrono::minutes> by = ParseMinutes(arguments[++i]);
+                if (!by)
+                {
+                    return Invalid(Fill(text::kCommandBadMinutes, arguments[i], L"/ertele"));
+                }
+                request.postpone = *by;
+            }
+            break;
+        case Role::Rehearsal:
+            if (arm.rehearsal)
+            {
+                return Invalid(Fill(text::kCommandTwice, argument));
+            }
+            arm.rehearsal = true;
             break;
         case Role::Kind:
             if (kindArgument != nullptr)
@@ -281,17 +311,27 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
 
     if (alone != nullptr)
     {
-        request.action = alone->role == Role::Cancel   ? Action::Cancel
-                         : alone->role == Role::Status ? Action::Status
-                                                       : Action::AwaitCommand;
+        request.action = alone->role == Role::Cancel     ? Action::Cancel
+                         : alone->role == Role::Status   ? Action::Status
+                         : alone->role == Role::Postpone ? Action::Postpone
+                                                         : Action::AwaitCommand;
         return request;
     }
-    if (kindArgument != nullptr && !momentGiven && !arm.program)
+    // A rehearsal of a kind comes at once unless a moment is given: it is there to be watched.
+    if (kindArgument != nullptr && !momentGiven && !arm.program && !arm.rehearsal)
     {
         return Invalid(Fill(text::kCommandKindAlone, *kindArgument));
     }
     request.action = Action::Arm;
     return request;
+}
+
+void RefuseWhatTheComputerCannotDo(Request& request, bool hibernationAllowed)
+{
+    if (request.action == Action::Arm && request.arm.kind == ClosingKind::Hibernate && !hibernationAllowed)
+    {
+        request = Invalid(std::wstring(text::kCommandHibernationOff));
+    }
 }
 
 ExitCode ExitCodeOf(const Request& request)
@@ -319,8 +359,9 @@ std::wstring OutcomeMessage(ExitCode code, const Request& request)
     case ExitCode::UsageError:
         return request.error;
     case ExitCode::NothingToCancel:
-        return std::wstring(request.action == Action::Status ? text::kNothingArmed
-                                                             : text::kCommandNothingToCancel);
+        return std::wstring(request.action == Action::Status     ? text::kNothingArmed
+                            : request.action == Action::Postpone ? text::kCommandNothingToPostpone
+                                                                 : text::kCommandNothingToCancel);
     case ExitCode::NoSuchWindow:
         return Fill(text::kCommandNoSuchWindow, request.arm.program.value_or(std::wstring()));
     case ExitCode::AlreadyArmed:

@@ -41,6 +41,7 @@ struct ArmRequest
     std::chrono::minutes delay{0};       // Sonra only: 1..1440
     scheduler::TimeOfDay time{};         // Saat only: hour, minute, second
     std::optional<std::wstring> program; // present: application mode, the exact window title to watch
+    bool rehearsal = false;              // the whole road, but nothing is asked of Windows
 
     friend bool operator==(const ArmRequest&, const ArmRequest&) = default;
 };
@@ -51,6 +52,7 @@ enum class Action
     Arm,
     Cancel,
     Status,       // what the running copy has armed
+    Postpone,     // put the armed closing off
     AwaitCommand, // the copy an arming command line started, waiting to be handed it
     ShowUsage,
     Invalid
@@ -59,7 +61,8 @@ enum class Action
 struct Request
 {
     Action action = Action::OpenWindow;
-    ArmRequest arm;     // Action::Arm
+    ArmRequest arm;                   // Action::Arm
+    std::chrono::minutes postpone{0}; // Action::Postpone: 1..1440
     std::wstring error; // Action::Invalid: one Turkish sentence that names the argument at fault
 };
 
@@ -68,6 +71,9 @@ struct Request
 // request Invalid.
 Request ParseCommandLine(std::span<const std::wstring> arguments);
 
+// Hibernation asked of a computer that has it switched off is refused before anything is handed on.
+void RefuseWhatTheComputerCannotDo(Request& request, bool hibernationAllowed);
+
 // Invalid gives UsageError, everything else Done.
 ExitCode ExitCodeOf(const Request& request);
 
@@ -75,8 +81,8 @@ ExitCode ExitCodeOf(const Request& request);
 std::wstring UsageText();
 
 // The sentence printed for an answer from 2 to 8; NoSuchWindow names request.arm.program, and NothingToCancel
-// says for a status that nothing is armed. UsageError gives request.error and Done nothing, so that a caller
-// can print whatever comes back.
+// says for a status or a postponement that nothing is armed. UsageError gives request.error and Done nothing,
+// so that a caller can print whatever comes back.
 std::wstring OutcomeMessage(ExitCode code, const Request& request);
 
 } // namespace dorvik::command

@@ -35,7 +35,8 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
         return ExitCode::NotOnUsersDesktop;
     }
     const bool arms = request.action == Action::Arm;
-    const bool asks = request.action == Action::Cancel || request.action == Action::Status;
+    const bool asks = request.action == Action::Cancel || request.action == Action::Status ||
+                      request.action == Action::Postpone;
     if (!arms && !asks)
     {
         // The window, or the copy an arming started to wait: it takes the place, and finds out whether
@@ -99,7 +100,8 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
     {
         instance.WaitForWaitingCopyToEnd();
     }
-    if (code == ExitCode::Done && request.action == Action::Status)
+    // A status, and the new moment of a postponement.
+    if (code == ExitCode::Done && !answer.text.empty())
     {
         output.Print(OutputStream::Output, answer.text);
     }

@@ -1,4 +1,4 @@
-// Asking Windows to shut down, restart or log off, and to stay awake meanwhile.
+// Asking Windows to shut down, restart, log off, sleep or hibernate, and to stay awake meanwhile.
 #pragma once
 
 #include <cstdint>
@@ -31,6 +31,12 @@ public:
     virtual PowerOutcome EnableShutdownPrivilege() = 0;
 
     virtual PowerOutcome RequestExitWindows(ExitFlags flags, std::uint32_t reason) = 0;
+
+    // Whether this computer can hibernate: hibernation is switched on and has its file.
+    virtual bool HibernationAllowed() = 0;
+    // Puts the computer to sleep, or into hibernation; returns once it is back, or at once when Windows
+    // refused.
+    virtual PowerOutcome Suspend(bool hibernate) = 0;
 
     // Tells Windows that the system is required, for the reason given (shown to administrators who ask
     // which programs keep the computer awake), so that idle sleep cannot defeat an armed closing; the display

@@ -19,7 +19,22 @@ platform::PowerOutcome RequestClosing(scheduler::ClosingKind kind, platform::IPo
             return privilege;
         }
     }
+    if (scheduler::Suspends(kind))
+    {
+        // The wish to stay awake keeps only idle sleep away; it is let go all the same, as nothing is armed
+        // once the computer is back.
+        power.AllowSleep();
+        return power.Suspend(kind == scheduler::ClosingKind::Hibernate);
+    }
     return power.RequestExitWindows(ExitFlagsFor(kind), kShutdownReason);
+}
+
+void ReportFailure(const platform::PowerOutcome& outcome, platform::IDialogs& dialogs)
+{
+    std::wstring message(text::kClosingFailed);
+    message += L"\r\n";
+    message += outcome.systemMessage;
+    dialogs.MsgBox(message, text::kCaption, platform::MsgStyle::Exclamation);
 }
 
 } // namespace
@@ -33,6 +48,8 @@ platform::ExitFlags ExitFlagsFor(scheduler::ClosingKind kind)
     case scheduler::ClosingKind::Restart:
         return platform::ExitFlags::RebootForce;
     case scheduler::ClosingKind::LogOff:
+    case scheduler::ClosingKind::Sleep:
+    case scheduler::ClosingKind::Hibernate:
         break;
     }
     return platform::ExitFlags::LogOff;
@@ -43,8 +60,8 @@ platform::PowerOutcome KapamaYetkisiAl(platform::IPower& power)
     return power.EnableShutdownPrivilege();
 }
 
-void KapamayiUygula(IClosingWindow& window, platform::NotifyIconData& tepsiKaydi,
-                    const ClosingServices& services)
+ClosingResult KapamayiUygula(IClosingWindow& window, platform::NotifyIconData& tepsiKaydi,
+                             const ClosingServices& services, bool rehearsal)
 {
     // The timer stops first, so no tick can start the sequence again while the wait processes events.
     window.StopTimer();
@@ -55,14 +72,26 @@ void KapamayiUygula(IClosingWindow& window, platform::NotifyIconData& tepsiKaydi
 
     platform::ProcessEventsFor(services.events, services.clock, kClosingWait);
 
-    services.tray.Notify(platform::TrayMessage::Delete, tepsiKaydi);
-    const platform::PowerOutcome outcome = RequestClosing(window.KindToCarryOut(), services.power);
-    if (!outcome.succeeded)
+    if (rehearsal)
     {
-        std::wstring message(text::kClosingFailed);
-        message += L"\r\n";
-        message += outcome.systemMessage;
-        services.dialogs.MsgBox(message, text::kCaption, platform::MsgStyle::Exclamation);
+        return ClosingResult::Rehearsed;
+    }
+    const scheduler::ClosingKind kind = window.KindToCarryOut();
+    // After a sleep the program is still there, and so is its icon.
+    if (scheduler::Suspends(kind))
+    {
+        const platform::PowerOutcome outcome = RequestClosing(kind, services.power);
+        if (!outcome.succeeded)
+        {
+            ReportFailure(outcome, services.dialogs);
+            return ClosingResult::SuspendFailed;
+        }
+        return ClosingResult::Suspended;
+    }
+    services.tray.Notify(platform::TrayMessage::Delete, tepsiKaydi);
+    if (const platform::PowerOutcome outcome = RequestClosing(kind, services.power); !outcome.succeeded)
+    {
+        ReportFailure(outcome, services.dialogs);
     }
     platform::EndNow(services.runtime);
 }

@@ -1,4 +1,5 @@
-// Carrying out an armed closing: the red icon, the five-second wait, the shutdown privilege and the request.
+// Carrying out an armed closing: the red icon, the five-second wait, the shutdown privilege and the request,
+// or for a rehearsal no request at all.
 #pragma once
 
 #include <chrono>
@@ -46,9 +47,19 @@ platform::ExitFlags ExitFlagsFor(scheduler::ClosingKind kind);
 // Enables the shutdown privilege; a failure carries the system's own text.
 platform::PowerOutcome KapamaYetkisiAl(platform::IPower& power);
 
-// Never returns: the program ends after the request, whether Windows accepted it or not. A request that
-// cannot be made is reported first. Events, and so the window's handlers, run during the wait.
-[[noreturn]] void KapamayiUygula(IClosingWindow& window, platform::NotifyIconData& tepsiKaydi,
-                                 const ClosingServices& services);
+// How a closing after which the program goes on ended.
+enum class ClosingResult
+{
+    Rehearsed,    // the whole road but the request
+    Suspended,    // the computer slept or hibernated and is back
+    SuspendFailed // Windows would not put it to sleep; the failure was reported
+};
+
+// A shut-down, a restart or a log-off never returns: the program ends after the request, whether Windows
+// accepted it or not, and a request that cannot be made is reported first. A rehearsal makes no request and
+// a sleep or hibernation comes back: those return, the icon left in the notification area. Events, and so
+// the window's handlers, run during the wait.
+ClosingResult KapamayiUygula(IClosingWindow& window, platform::NotifyIconData& tepsiKaydi,
+                             const ClosingServices& services, bool rehearsal);
 
 } // namespace dorvik::power

@@ -62,7 +62,17 @@ inline constexpr auto kWarningBilgisayariKapat = L"Bilgisayar bir dakika sonra k
 inline constexpr auto kWarningBilgisayariYenidenBaslat =
     L"Bilgisayar bir dakika sonra yeniden başlatılacak."sv;
 inline constexpr auto kWarningOturumuKapat = L"Oturum bir dakika sonra kapatılacak."sv;
+inline constexpr auto kWarningUyku = L"Bilgisayar bir dakika sonra uyku moduna geçecek."sv;
+inline constexpr auto kWarningHazirda = L"Bilgisayar bir dakika sonra hazırda bekletilecek."sv;
 inline constexpr auto kWarningHowToCancel = L"Vazgeçmek için buraya tıklayın."sv;
+// After the sentence of the balloon and of the last-minute window of a rehearsal.
+inline constexpr auto kRehearsalMark = L" (deneme)"sv;
+// What a rehearsal says when it has run the whole road, by kind: the request it did not make.
+inline constexpr auto kRehearsedShutdown = L"Deneme bitti: bilgisayar şimdi kapatılacaktı."sv;
+inline constexpr auto kRehearsedRestart = L"Deneme bitti: bilgisayar şimdi yeniden başlatılacaktı."sv;
+inline constexpr auto kRehearsedLogOff = L"Deneme bitti: oturum şimdi kapatılacaktı."sv;
+inline constexpr auto kRehearsedSleep = L"Deneme bitti: bilgisayar şimdi uyku moduna geçecekti."sv;
+inline constexpr auto kRehearsedHibernate = L"Deneme bitti: bilgisayar şimdi hazırda bekletilecekti."sv;
 
 // The last-minute window: its sentence by kind, with the whole seconds left between the two halves, and
 // its buttons.
@@ -70,6 +80,8 @@ inline constexpr auto kCountdownBilgisayarBefore = L"Bilgisayar "sv;
 inline constexpr auto kCountdownOturumBefore = L"Oturum "sv;
 inline constexpr auto kCountdownKapatilacakAfter = L" saniye sonra kapatılacak."sv;
 inline constexpr auto kCountdownYenidenBaslatilacakAfter = L" saniye sonra yeniden başlatılacak."sv;
+inline constexpr auto kCountdownUykuAfter = L" saniye sonra uyku moduna geçecek."sv;
+inline constexpr auto kCountdownHazirdaAfter = L" saniye sonra hazırda bekletilecek."sv;
 inline constexpr auto kBtnVazgec = L"&Vazgeç"sv;
 inline constexpr auto kBtnErtele = L"&10 Dakika Ertele"sv;
 
@@ -78,6 +90,9 @@ inline constexpr auto kBtnErtele = L"&10 Dakika Ertele"sv;
 inline constexpr auto kStatusShutdown = L"Kapatma"sv;
 inline constexpr auto kStatusRestart = L"Yeniden başlatma"sv;
 inline constexpr auto kStatusLogOff = L"Oturum kapatma"sv;
+inline constexpr auto kStatusSleep = L"Uyku"sv;
+inline constexpr auto kStatusHibernate = L"Hazırda bekletme"sv;
+inline constexpr auto kStatusRehearsal = L"Deneme: "sv;
 inline constexpr auto kStatusLeft = L" kaldı)"sv;
 inline constexpr auto kStatusWhenWindowGoes = L": izlenen pencere kapanınca"sv;
 inline constexpr auto kStatusAfterWindowBefore = L": izlenen pencere kapandıktan "sv;
@@ -127,7 +142,7 @@ inline constexpr auto kCommandMinutesMissing = L"'%1' bir dakika sayısı bekliy
 inline constexpr auto kCommandTimeMissing = L"'%1' SS:DD ya da SS:DD:ss biçiminde bir saat bekliyor."sv;
 inline constexpr auto kCommandTitleMissing = L"'%1' bir pencere başlığı bekliyor."sv;
 inline constexpr auto kCommandBadMinutes =
-    L"'%1' geçerli bir dakika sayısı değil: /sonra 1 ile 1440 arasında tam sayı bekliyor."sv;
+    L"'%1' geçerli bir dakika sayısı değil: %2 1 ile 1440 arasında tam sayı bekliyor."sv;
 inline constexpr auto kCommandBadTime =
     L"'%1' geçerli bir saat değil: /saat 00:00 ile 23:59:59 arasında SS:DD ya da SS:DD:ss bekliyor."sv;
 inline constexpr auto kCommandEmptyTitle = L"'%1' boş olmayan bir pencere başlığı bekliyor."sv;
@@ -140,7 +155,12 @@ inline constexpr auto kCommandKindAlone =
 inline constexpr auto kCommandWithCancel = L"'%1' ile /iptal birlikte kullanılamaz."sv;
 inline constexpr auto kCommandWithStatus = L"'%1' ile /durum birlikte kullanılamaz."sv;
 inline constexpr auto kCommandWithAwait = L"'%1' ile /bekle birlikte kullanılamaz."sv;
+inline constexpr auto kCommandWithPostpone = L"'%1' ile /ertele birlikte kullanılamaz."sv;
+inline constexpr auto kCommandTwice = L"'%1' ikinci kez verilmiş."sv;
+inline constexpr auto kCommandHibernationOff =
+    L"Bu bilgisayarda hazırda bekletme kapalı: /hazirda kurulamaz (\"powercfg /hibernate on\" ile açılabilir)."sv;
 inline constexpr auto kCommandNothingToCancel = L"İptal edilecek kurulu bir kapama yok."sv;
+inline constexpr auto kCommandNothingToPostpone = L"Ertelenecek kurulu bir kapama yok."sv;
 inline constexpr auto kCommandNoSuchWindow = L"'%1' başlıklı bir pencere bulunamadı."sv;
 inline constexpr auto kCommandAlreadyArmed =
     L"Zaten kurulu bir kapama var: önce \"dorvik.exe /iptal\" ile iptal edin."sv;
@@ -163,13 +183,16 @@ inline constexpr std::wstring_view kCommandUsage[] = {
     L"  dorvik.exe [TÜR] [ZAMAN] /program \"BAŞLIK\"   başlığı verilen pencere kapanınca kapama kurar"sv,
     L"  dorvik.exe /iptal                            çalışan Dorvik!'teki kurulu kapamayı iptal eder"sv,
     L"  dorvik.exe /durum                            kurulu kapamanın ne zaman geleceğini yazar"sv,
+    L"  dorvik.exe /ertele DAKİKA                    kurulu kapamayı o kadar dakika (1-1440) erteler"sv,
     L"  dorvik.exe /?                                bu yardımı gösterir"sv,
     L""sv,
     L"TÜR:    /kapat (/s) bilgisayarı kapatır (varsayılan), /yeniden (/r) yeniden başlatır,"sv,
-    L"        /oturum (/l) oturumu kapatır"sv,
+    L"        /oturum (/l) oturumu kapatır, /uyku uyku moduna geçirir, /hazirda (/h) hazırda bekletir"sv,
     L"ZAMAN:  /hemen (varsayılan), /sonra DAKİKA (1-1440),"sv,
     L"        /saat SS:DD[:ss] (bugün; o saat geçtiyse yarın)"sv,
     L"        /program ile ZAMAN, pencere kapandığı andan itibaren sayılır."sv,
+    L"/deneme: kapama baştan sona denenir ama Windows'tan hiçbir şey istenmez;"sv,
+    L"        tek başına ya da yalnız bir TÜR ile hemen denenir."sv,
     L"/iptal yerine /a, anahtarların başında / yerine - de yazılabilir."sv,
     L"\\ ile biten bir BAŞLIK'ta sondaki \\ iki kez yazılır: /program \"C:\\Belgeler\\\\\"."sv,
     L"Çalışan Dorvik! yoksa kapamayı bekleyen kopya kendi başına başlar; bu komut hemen biter."sv,

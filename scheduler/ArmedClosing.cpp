@@ -25,10 +25,11 @@ constexpr milliseconds kStallNoticed = 5s;
 
 } // namespace
 
-void ArmedClosing::Arm(bool rehearsal, const ClockReadings& now)
+void ArmedClosing::Arm(bool rehearsal, std::optional<ClosingKind> kindBeyondMenu, const ClockReadings& now)
 {
     Reset();
     rehearsal_ = rehearsal;
+    kindBeyondMenu_ = kindBeyondMenu;
     // A jump or a stall between the arming and the first tick is measured from here.
     Observe(now);
     seen_ = {};
@@ -38,6 +39,7 @@ void ArmedClosing::Reset()
 {
     zamanHesaplanacak_ = true;
     rehearsal_ = false;
+    kindBeyondMenu_.reset();
     balloonOwed_ = false;
     countdownOwed_ = false;
     postponedWhileWaiting_ = 0min;
@@ -187,7 +189,8 @@ std::wstring ArmedClosing::AwakeReason(bool armed) const
 std::wstring ArmedClosing::StatusLine(ClosingKind kind, const Moment& waitingMoment,
                                       const ClockReadings& now) const
 {
-    StatusFacts facts{.kind = kind, .afterWindow = std::nullopt, .target = hedefZaman_};
+    StatusFacts facts{
+        .kind = kind, .rehearsal = rehearsal_, .afterWindow = std::nullopt, .target = hedefZaman_};
     if (zamanHesaplanacak_)
     {
         Moment moment = waitingMoment;

@@ -61,8 +61,15 @@ public:
 
     bool Rehearsal() const noexcept { return rehearsal_; }
 
+    // A kind the kind menu has no item for (sleep, hibernation): while it holds, no item carries the mark.
+    std::optional<ClosingKind> KindBeyondMenu() const noexcept { return kindBeyondMenu_; }
+
     // A new arming: its moment is computed now (SetTarget) or once what it follows has happened.
-    void Arm(bool rehearsal, const ClockReadings& now);
+    void Arm(bool rehearsal, std::optional<ClosingKind> kindBeyondMenu, const ClockReadings& now);
+
+    // The user chose a kind in the menu: that one holds now.
+    void KindChosenInMenu() noexcept { kindBeyondMenu_.reset(); }
+
     // Nothing is armed any more: no target, no warnings, no postponement.
     void Reset();
     // A newly chosen window starts a new count: a target left from the window watched before would fire the
@@ -123,6 +130,7 @@ private:
     Target hedefZaman_{};
     bool zamanHesaplanacak_ = true;
     bool rehearsal_ = false;
+    std::optional<ClosingKind> kindBeyondMenu_;
     bool balloonOwed_ = false;
     bool countdownOwed_ = false;
     std::chrono::minutes postponedWhileWaiting_{0};

@@ -45,7 +45,8 @@ std::wstring DurationText(milliseconds span)
 
 std::wstring ArmedStatusLine(const StatusFacts& closing, LocalSeconds now, Elapsed elapsedNow)
 {
-    std::wstring line(TextsFor(closing.kind).status);
+    std::wstring line(closing.rehearsal ? text::kStatusRehearsal : std::wstring_view());
+    line += TextsFor(closing.kind).status;
     if (const auto& after = closing.afterWindow)
     {
         if (after->at)

@@ -25,6 +25,8 @@ struct Moment
 struct StatusFacts
 {
     ClosingKind kind = ClosingKind::Shutdown;
+    // Runs the whole road but asks Windows for nothing.
+    bool rehearsal = false;
     // Present while the closing still waits for the watched window to go: the moment counted once it has.
     // The target is not computed yet.
     std::optional<Moment> afterWindow;
@@ -36,7 +38,7 @@ struct StatusFacts
 std::wstring DurationText(std::chrono::milliseconds span);
 
 // "Kapatma 23:30:00 (1 sa 12 dk kaldı)", or for a closing still waiting for its window "Kapatma: izlenen
-// pencere kapanınca" with the delay or the time of day it will count.
+// pencere kapanınca" with the delay or the time of day it will count; "Deneme: " before it for a rehearsal.
 std::wstring ArmedStatusLine(const StatusFacts& closing, LocalSeconds now, Elapsed elapsedNow);
 
 } // namespace dorvik::scheduler

@@ -4,12 +4,22 @@
 namespace dorvik::scheduler
 {
 
+// The first three are the kind menu's; sleep and hibernation come only from the command line, and the program
+// goes on after them.
 enum class ClosingKind
 {
     Shutdown,
     Restart,
-    LogOff
+    LogOff,
+    Sleep,
+    Hibernate
 };
+
+// The computer is put to sleep or into hibernation: it comes back, and the program with it.
+constexpr bool Suspends(ClosingKind kind) noexcept
+{
+    return kind == ClosingKind::Sleep || kind == ClosingKind::Hibernate;
+}
 
 enum class ScheduleMode
 {

@@ -15,6 +15,7 @@ struct KindTexts
     std::wstring_view countdownBefore; // "Bilgisayar ", then the seconds left,
     std::wstring_view countdownAfter;  // then " saniye sonra kapatılacak."
     std::wstring_view status;          // "Kapatma", as in "Kapatma 23:30:00 (8 dk kaldı)"
+    std::wstring_view rehearsed;       // "Deneme bitti: bilgisayar şimdi kapatılacaktı."
 };
 
 const KindTexts& TextsFor(ClosingKind kind) noexcept;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "resources/UiText.h"
 #include "scheduler/ClockField.h"
 #include "scheduler/KindTexts.h"
 
@@ -11,24 +12,28 @@ namespace dorvik
 
 using scheduler::ClosingKind;
 
-std::wstring CountdownSentence(ClosingKind kind, std::chrono::milliseconds left)
+std::wstring CountdownSentence(ClosingKind kind, bool rehearsal, std::chrono::milliseconds left)
 {
     const long long seconds = std::chrono::ceil<std::chrono::seconds>(std::max(left, {})).count();
     const scheduler::KindTexts& texts = scheduler::TextsFor(kind);
     std::wstring sentence(texts.countdownBefore);
     sentence += scheduler::FieldText(static_cast<int>(seconds));
     sentence += texts.countdownAfter;
+    if (rehearsal)
+    {
+        sentence += text::kRehearsalMark;
+    }
     return sentence;
 }
 
-void CountdownWarning::Open(ClosingKind kind, std::chrono::milliseconds left)
+void CountdownWarning::Open(ClosingKind kind, bool rehearsal, std::chrono::milliseconds left)
 {
-    sentence_ = CountdownSentence(kind, left);
+    sentence_ = CountdownSentence(kind, rehearsal, left);
     shown_ = true;
     view_.Show(sentence_);
 }
 
-void CountdownWarning::Count(ClosingKind kind, std::chrono::milliseconds left)
+void CountdownWarning::Count(ClosingKind kind, bool rehearsal, std::chrono::milliseconds left)
 {
     if (!shown_)
     {
@@ -39,7 +44,7 @@ void CountdownWarning::Count(ClosingKind kind, std::chrono::milliseconds left)
         Close();
         return;
     }
-    ShowSentence(CountdownSentence(kind, left));
+    ShowSentence(CountdownSentence(kind, rehearsal, left));
 }
 
 void CountdownWarning::ShowSentence(const std::wstring& sentence)

@@ -38,10 +38,10 @@ public:
 
     bool Shown() const noexcept { return shown_; }
 
-    // Shows the window for a closing of this kind due after left.
-    void Open(scheduler::ClosingKind kind, std::chrono::milliseconds left);
+    // Shows the window for a closing of this kind, or a rehearsal of it, due after left.
+    void Open(scheduler::ClosingKind kind, bool rehearsal, std::chrono::milliseconds left);
     // While the window is shown: the sentence for the kind in force and the time left now.
-    void Count(scheduler::ClosingKind kind, std::chrono::milliseconds left);
+    void Count(scheduler::ClosingKind kind, bool rehearsal, std::chrono::milliseconds left);
     void Close();
     // The user reaches for the program: the shown window comes to the front.
     void BringToFront();
@@ -61,7 +61,7 @@ private:
 };
 
 // "Bilgisayar 60 saniye sonra kapatılacak.": the whole seconds left, rounded up, so the count runs from 60
-// down to 1 and the closing begins at 0.
-std::wstring CountdownSentence(scheduler::ClosingKind kind, std::chrono::milliseconds left);
+// down to 1 and the closing begins at 0. A rehearsal says so after the sentence: " (deneme)".
+std::wstring CountdownSentence(scheduler::ClosingKind kind, bool rehearsal, std::chrono::milliseconds left);
 
 } // namespace dorvik

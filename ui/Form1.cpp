@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "power/ClosingSequence.h"
 #include "resources/UiText.h"
 #include "scheduler/ClockField.h"
 #include "scheduler/Confirmation.h"
@@ -48,27 +47,6 @@ private:
 };
 
 } // namespace
-
-// The closing sequence works on the window through this narrow view of it.
-class Form1::ClosingWindow final : public power::IClosingWindow
-{
-public:
-    explicit ClosingWindow(Form1& form) noexcept
-        : form_(form)
-    {
-    }
-
-    void StopTimer() override { form_.view_.SetTimerEnabled(false); }
-
-    void ShowStatus(std::wstring_view text) override { form_.view_.SetStatusText(text); }
-
-    void ShowIcon(IconId icon) override { form_.view_.SetIcon(icon); }
-
-    ClosingKind KindToCarryOut() const override { return form_.KindFromMarks(); }
-
-private:
-    Form1& form_;
-};
 
 Form1::Form1(IForm1View& view, Modulum& modulum, const Form1Services& services)
     : view_(view)
@@ -203,6 +181,7 @@ void Form1::Disarm()
 {
     modulum_.KapamaAktif = false;
     closing_.Reset();
+    RestoreKindMark();
     countdown_.Close();
     commandDelay_.reset();
     UpdateAwakeRequest();
@@ -262,18 +241,6 @@ void Form1::ProgramaGore_Click()
     }
 }
 
-ClosingKind Form1::KindFromMarks() const
-{
-    for (const auto& [item, kind] : kKindItems)
-    {
-        if (view_.Checked(item))
-        {
-            return kind;
-        }
-    }
-    return ClosingKind::LogOff;
-}
-
 void Form1::BtnDorvik_Click()
 {
     const auto mode = view_.Checked(MenuItem::SaateGore) ? scheduler::ScheduleMode::Clock
@@ -288,7 +255,9 @@ void Form1::BtnDorvik_Click()
     // Every confirmed arming counts its delay from the moment its own watched window goes; a target left over
     // from an earlier arming would fire at once.
     const scheduler::ClockReadings now = ReadClocks();
-    closing_.Arm(false, now);
+    closing_.Arm(false, std::nullopt, now);
+    // Armed from the window, the closing is of the kind the menu shows.
+    RestoreKindMark();
     if (view_.Checked(MenuItem::SaateGore))
     {
         HedefZamaniHesapla(now);
@@ -401,6 +370,7 @@ void Form1::Timer1_Tick()
     {
         countdown_.Close();
         KapamayiUygula();
+        return;
     }
     if (due.putOff)
     {
@@ -410,43 +380,6 @@ void Form1::Timer1_Tick()
     }
     UpdateTip();
     Warn(due);
-}
-
-void Form1::SelectKind(MenuItem item, std::wstring_view changedMessage)
-{
-    if (view_.Checked(item))
-    {
-        return;
-    }
-    MarkKind(item);
-    if (modulum_.KapamaAktif)
-    {
-        UpdateTip();
-        MsgBox(changedMessage, view_.Caption(), MsgStyle::Information);
-    }
-}
-
-void Form1::MarkKind(MenuItem item)
-{
-    for (const auto& [kindItem, kind] : kKindItems)
-    {
-        view_.SetChecked(kindItem, kindItem == item);
-    }
-}
-
-void Form1::BilgisayariKapat_Click()
-{
-    SelectKind(MenuItem::BilgisayariKapat, text::kKindChangedBilgisayariKapat);
-}
-
-void Form1::OturumuKapat_Click()
-{
-    SelectKind(MenuItem::OturumuKapat, text::kKindChangedOturumuKapat);
-}
-
-void Form1::BilgisayariYenidenBaslat_Click()
-{
-    SelectKind(MenuItem::BilgisayariYenidenBaslat, text::kKindChangedBilgisayariYenidenBaslat);
 }
 
 void Form1::Cikis_Click()
@@ -464,19 +397,6 @@ platform::MsgResult Form1::MsgBox(std::wstring_view text, std::wstring_view titl
     const ModalScope open(modalDepth_);
 
     return services_.dialogs.MsgBox(text, title, style);
-}
-
-void Form1::KapamayiUygula()
-{
-    closingUnderWay_ = true;
-    ClosingWindow window(*this);
-    power::KapamayiUygula(window, modulum_.TepsiKaydi,
-                          {.clock = services_.clock,
-                           .events = services_.events,
-                           .tray = tray_,
-                           .power = services_.power,
-                           .dialogs = services_.dialogs,
-                           .runtime = services_.runtime});
 }
 
 void Form1::EndProgram()

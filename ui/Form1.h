@@ -129,6 +129,9 @@ private:
     void CancelClosing() override;
     void PostponeClosing(std::chrono::minutes by) override;
 
+    // Puts the armed closing off by this much real time from the moment it had ("/ertele").
+    void PutOff(std::chrono::minutes by);
+    void AfterPostponement();
     void OpenClockFrame(int index);
     void CancelArmedClosing(bool repaint);
     // The kind menu's items, each with the kind of closing its check mark stands for.
@@ -141,7 +144,14 @@ private:
     void SelectKind(MenuItem item, std::wstring_view changedMessage);
     // Moves the kind menu's only check mark to this item.
     void MarkKind(MenuItem item);
+    // Marks the item of a kind the menu has, or none for sleep and hibernation.
+    void MarkKindInForce(scheduler::ClosingKind kind);
+    // Gives the menu its mark back once no sleep or hibernation holds.
+    void RestoreKindMark();
+    // The kind the menu stands for.
     scheduler::ClosingKind KindFromMarks() const;
+    // The kind to be carried out: a sleep or a hibernation armed from the command line, else the menu's.
+    scheduler::ClosingKind KindInForce() const;
     command::ExitCode AnswerStatus(std::wstring* answerText);
     void SetFormIcon(platform::IconId icon);
     // Everything a confirmed arming does before the window goes to the notification area.
@@ -164,7 +174,10 @@ private:
     void UpdateAwakeRequest();
     // Shows the warnings the armed closing says are due, and counts the last minute.
     void Warn(const scheduler::ClosingDue& due);
-    [[noreturn]] void KapamayiUygula();
+    // Never returns after a shut-down, a restart or a log-off; after a rehearsal or a sleep the program goes
+    // on with nothing armed.
+    void KapamayiUygula();
+    void TellRehearsalOver(scheduler::ClosingKind kind);
     [[noreturn]] void EndProgram();
     // The three clocks read together; the wall clock's reading too, for the status bar.
     scheduler::ClockReadings ReadClocks(platform::LocalDateTime* wall = nullptr) const;
@@ -187,6 +200,8 @@ private:
     bool shownForWantOfIcon_ = false;
     // The quick choice last chosen, by the user or a command line; a click on it again is only a look.
     int chosenOption_ = 0;
+    // The kind menu's item marked before a sleep or a hibernation took the mark away.
+    MenuItem kindMarkedBefore_ = MenuItem::BilgisayariKapat;
     // While the copy an arming command line started waits to be handed it.
     std::optional<std::chrono::milliseconds> awaitingUntil_;
     // That copy was handed its arming and is left with nothing armed.

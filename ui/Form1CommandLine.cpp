@@ -1,5 +1,5 @@
 // The main window carrying out a command line: arming as the same choices confirmed in the window would,
-// cancelling, and the answers with which it refuses.
+// cancelling, putting off, and the answers with which it refuses.
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,12 +23,14 @@ command::ExitCode Form1::Form_CopyData(std::wstring_view payload, std::wstring* 
     {
         return command::ExitCode::UsageError;
     }
-    const command::Request request = command::ParseCommandLine(*arguments);
+    command::Request request = command::ParseCommandLine(*arguments);
+    command::RefuseWhatTheComputerCannotDo(request, services_.power.HibernationAllowed());
     if (request.action == command::Action::Status)
     {
         return AnswerStatus(answerText);
     }
-    if (request.action != command::Action::Arm && request.action != command::Action::Cancel)
+    if (request.action != command::Action::Arm && request.action != command::Action::Cancel &&
+        request.action != command::Action::Postpone)
     {
         return command::ExitCode::UsageError;
     }
@@ -43,6 +45,11 @@ command::ExitCode Form1::Form_CopyData(std::wstring_view payload, std::wstring* 
     if (firstArming && !modulum_.KapamaAktif)
     {
         endWhenIdle_ = true;
+    }
+    // A postponement names the new moment.
+    if (request.action == command::Action::Postpone && answer == command::ExitCode::Done && answerText)
+    {
+        *answerText = ArmedStatus().value_or(std::wstring());
     }
     return answer;
 }
@@ -80,14 +87,21 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
     {
         return ExitCode::Busy;
     }
-    if (request.action == command::Action::Cancel)
+    if (request.action == command::Action::Cancel || request.action == command::Action::Postpone)
     {
         if (!modulum_.KapamaAktif)
         {
             return ExitCode::NothingToCancel;
         }
-        // As the window's own cancel leaves the program, without its message: nobody may be there to read it.
-        CancelClosing();
+        // As the last-minute window's buttons do, without a message: nobody may be there to read it.
+        if (request.action == command::Action::Cancel)
+        {
+            CancelClosing();
+        }
+        else
+        {
+            PutOff(request.postpone);
+        }
         return ExitCode::Done;
     }
     if (request.action != command::Action::Arm)
@@ -108,13 +122,7 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
     }
 
     // The state that the same choices made in the window and confirmed with "Evet" leave.
-    for (const auto& [item, kind] : kKindItems)
-    {
-        if (kind == arm.kind)
-        {
-            MarkKind(item);
-        }
-    }
+    MarkKindInForce(arm.kind);
     view_.SetChecked(MenuItem::SaateGore, !arm.program);
     view_.SetChecked(MenuItem::ProgramaGore, arm.program.has_value());
     if (arm.program)
@@ -136,7 +144,7 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
     }
 
     const scheduler::ClockReadings now = ReadClocks();
-    closing_.Arm(false, now);
+    closing_.Arm(arm.rehearsal, scheduler::Suspends(arm.kind) ? std::optional(arm.kind) : std::nullopt, now);
     if (!arm.program)
     {
         HedefZamaniHesapla(now);

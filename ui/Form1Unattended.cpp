@@ -38,18 +38,22 @@ void Form1::Warn(const scheduler::ClosingDue& due)
     // off): the window of the program's own comes whether the main window is shown or not.
     if (due.openCountdown)
     {
-        countdown_.Open(KindFromMarks(), due.left);
+        countdown_.Open(KindInForce(), closing_.Rehearsal(), due.left);
     }
     // The balloon only from the notification area: whoever has the window open sees the closing coming.
     if (due.balloon && tray_.IconPresent() && !view_.Shown())
     {
         closing_.BalloonShown();
-        std::wstring message(scheduler::TextsFor(KindFromMarks()).warning);
+        std::wstring message(scheduler::TextsFor(KindInForce()).warning);
+        if (closing_.Rehearsal())
+        {
+            message += text::kRehearsalMark;
+        }
         message += L'\n';
         message += text::kWarningHowToCancel;
         tray_.ShowBalloon(modulum_.TepsiKaydi, view_.Caption(), message);
     }
-    countdown_.Count(KindFromMarks(), due.left);
+    countdown_.Count(KindInForce(), closing_.Rehearsal(), due.left);
 }
 
 void Form1::Form_Resume()
@@ -83,7 +87,7 @@ std::optional<std::wstring> Form1::ArmedStatus()
     const scheduler::ClockReadings now = ReadClocks();
     closing_.Observe(now);
     // Application mode: the moment is counted once the watched window has gone, from the choice in force.
-    return closing_.StatusLine(KindFromMarks(), ChosenMoment(), now);
+    return closing_.StatusLine(KindInForce(), ChosenMoment(), now);
 }
 
 void Form1::UpdateTip()
@@ -125,6 +129,18 @@ void Form1::PostponeClosing(std::chrono::minutes by)
     }
     // Real time from the click, whatever the wall clock does meanwhile.
     closing_.PostponeFromNow(by, ReadClocks());
+    AfterPostponement();
+}
+
+void Form1::PutOff(std::chrono::minutes by)
+{
+    closing_.Postpone(by, ReadClocks());
+    AfterPostponement();
+}
+
+void Form1::AfterPostponement()
+{
+    // The warnings are owed again, for the new moment.
     countdown_.Close();
     UpdateAwakeRequest();
     UpdateTip();

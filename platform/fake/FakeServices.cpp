@@ -58,6 +58,12 @@ PowerOutcome FakePower::RequestExitWindows(ExitFlags flags, std::uint32_t reason
     return exitFailure.value_or(PowerOutcome{});
 }
 
+PowerOutcome FakePower::Suspend(bool hibernate)
+{
+    calls_.push_back({.call = PowerCall::Suspend, .hibernate = hibernate});
+    return suspendFailure.value_or(PowerOutcome{});
+}
+
 bool FakePower::KeepSystemAwake(std::wstring_view reason)
 {
     if (refuseToKeepAwake)

@@ -156,7 +156,8 @@ private:
 enum class PowerCall
 {
     EnablePrivilege,
-    ExitWindows
+    ExitWindows,
+    Suspend
 };
 
 struct PowerRecord
@@ -164,6 +165,7 @@ struct PowerRecord
     PowerCall call;
     ExitFlags flags = ExitFlags::LogOff;
     std::uint32_t reason = 0;
+    bool hibernate = false;
 };
 
 class FakePower final : public IPower
@@ -171,6 +173,10 @@ class FakePower final : public IPower
 public:
     PowerOutcome EnableShutdownPrivilege() override;
     PowerOutcome RequestExitWindows(ExitFlags flags, std::uint32_t reason) override;
+
+    bool HibernationAllowed() override { return hibernationAllowed; }
+
+    PowerOutcome Suspend(bool hibernate) override;
     bool KeepSystemAwake(std::wstring_view reason) override;
     void AllowSleep() override;
 
@@ -184,6 +190,8 @@ public:
 
     std::optional<PowerOutcome> privilegeFailure;
     std::optional<PowerOutcome> exitFailure;
+    bool hibernationAllowed = true;
+    std::optional<PowerOutcome> suspendFailure;
 
 private:
     std::vector<PowerRecord> calls_;

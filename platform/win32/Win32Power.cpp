@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Power.h"
 
 #include <array>
+#include <powrprof.h>
 #include <string>
 
 #include "platform/win32/Handles.h"
@@ -110,6 +111,22 @@ void Win32Power::AllowSleep()
         ::SetThreadExecutionState(ES_CONTINUOUS);
         executionState_ = false;
     }
+}
+
+bool HibernationAllowed() noexcept
+{
+    return ::IsPwrHibernateAllowed() != FALSE;
+}
+
+platform::PowerOutcome Win32Power::Suspend(bool hibernate)
+{
+    // Not forced: a program that vetoes the sleep keeps its work, and the failure is reported. The wake-up
+    // events stay as the user set them, so a scheduled task can still wake the computer.
+    if (!::SetSuspendState(hibernate ? TRUE : FALSE, FALSE, FALSE))
+    {
+        return Failure(::GetLastError());
+    }
+    return {};
 }
 
 platform::PowerOutcome Win32Power::RequestExitWindows(platform::ExitFlags flags, std::uint32_t reason)

@@ -1,4 +1,4 @@
-// The shutdown privilege and ExitWindowsEx.
+// The shutdown privilege, ExitWindowsEx, sleep and hibernation, and the wish to stay awake.
 #pragma once
 
 #include "platform/IPower.h"
@@ -6,6 +6,9 @@
 
 namespace dorvik::win32
 {
+
+// Whether hibernation is switched on here, so that "/hazirda" can be refused before anything is armed.
+bool HibernationAllowed() noexcept;
 
 class Win32Power final : public platform::IPower
 {
@@ -18,6 +21,10 @@ public:
 
     platform::PowerOutcome EnableShutdownPrivilege() override;
     platform::PowerOutcome RequestExitWindows(platform::ExitFlags flags, std::uint32_t reason) override;
+
+    bool HibernationAllowed() override { return win32::HibernationAllowed(); }
+
+    platform::PowerOutcome Suspend(bool hibernate) override;
     bool KeepSystemAwake(std::wstring_view reason) override;
     void AllowSleep() override;
 

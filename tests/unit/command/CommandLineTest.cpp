@@ -20,6 +20,7 @@ struct Row
     ArmRequest arm;     // Action::Arm
     std::wstring named; // Action::Invalid: the argument at fault in quotes, and the start of its sentence
     ExitCode exitCode;
+    std::chrono::minutes postpone{0}; // Action::Postpone
 };
 
 void PrintTo(const Row& row, std::ostream* os)
@@ -35,6 +36,11 @@ Row Gives(std::vector<std::wstring> arguments, Action action)
 Row Arms(std::vector<std::wstring> arguments, ArmRequest arm)
 {
     return {std::move(arguments), Action::Arm, std::move(arm), {}, ExitCode::Done};
+}
+
+Row PutsOff(std::vector<std::wstring> arguments, int minutes)
+{
+    return {std::move(arguments), Action::Postpone, {}, {}, ExitCode::Done, std::chrono::minutes{minutes}};
 }
 
 Row Refuses(std::vector<std::wstring> arguments, std::wstring named)
@@ -63,6 +69,12 @@ ArmRequest Watching(ArmRequest arm, std::wstring title)
     return arm;
 }
 
+ArmRequest Rehearsed(ArmRequest arm)
+{
+    arm.rehearsal = true;
+    return arm;
+}
+
 class ParseCommandLineOf : public testing::TestWithParam<Row>
 {
 };
@@ -76,6 +88,7 @@ TEST_P(ParseCommandLineOf, GivesTheRequestAndItsExitCode)
     {
         EXPECT_EQ(request.arm, row.arm);
     }
+    EXPECT_EQ(request.postpone, row.postpone);
     if (row.action == Action::Invalid)
     {
         EXPECT_NE(request.error.find(row.named), std::wstring::npos) << testing::PrintToString(request.error);
@@ -113,6 +126,16 @@ INSTANTIATE_TEST_SUITE_P(
         Arms({L"/r", L"/program", L"Belge - Yazar", L"/sonra", L"10"},
              Watching(After(Restart, 10), L"Belge - Yazar")),
         Arms({L"-PROGRAM", L"İşlem", L"/saat", L"22:30"}, Watching(At(Shutdown, 22, 30, 0), L"İşlem")),
+        Arms({L"/uyku", L"/sonra", L"5"}, After(Sleep, 5)), Arms({L"/hazirda", L"/hemen"}, Now(Hibernate)),
+        Arms({L"-H", L"/saat", L"23:30"}, At(Hibernate, 23, 30, 0)),
+        Arms({L"/uyku", L"/program", L"İndirme"}, Watching(Now(Sleep), L"İndirme")),
+        // A rehearsal comes at once unless a moment is given, of the default kind unless one is given.
+        Arms({L"/deneme"}, Rehearsed(Now(Shutdown))),
+        Arms({L"/deneme", L"/yeniden"}, Rehearsed(Now(Restart))),
+        Arms({L"/deneme", L"/sonra", L"1"}, Rehearsed(After(Shutdown, 1))),
+        Arms({L"/saat", L"7:05", L"-DENEME"}, Rehearsed(At(Shutdown, 7, 5, 0))),
+        Arms({L"/deneme", L"/uyku", L"/program", L"X"}, Rehearsed(Watching(Now(Sleep), L"X"))),
+        PutsOff({L"/ertele", L"10"}, 10), PutsOff({L"-ERTELE", L"1440"}, 1440),
 
         Refuses({L"/bilinmez"}, L"'/bilinmez' tanınmayan"),
         Refuses({L"/hemen", L"yarın"}, L"'yarın' tanınmayan"),
@@ -145,7 +168,30 @@ INSTANTIATE_TEST_SUITE_P(
         Refuses({L"/sonra", L"5", L"/a"}, L"'/sonra' ile /iptal"),
         Refuses({L"/durum", L"/iptal"}, L"'/iptal' ile /durum"),
         Refuses({L"/hemen", L"/durum"}, L"'/hemen' ile /durum"),
-        Refuses({L"/bekle", L"/hemen"}, L"'/hemen' ile /bekle")));
+        Refuses({L"/bekle", L"/hemen"}, L"'/hemen' ile /bekle"),
+        Refuses({L"/deneme", L"/deneme"}, L"'/deneme' ikinci kez"),
+        Refuses({L"/deneme", L"/iptal"}, L"'/deneme' ile /iptal"),
+        Refuses({L"/uyku", L"/hazirda", L"/hemen"}, L"'/hazirda' ikinci bir kapama türü"),
+        Refuses({L"/ertele"}, L"'/ertele' bir dakika"),
+        Refuses({L"/ertele", L"0"}, L"'0' geçerli bir dakika sayısı değil: /ertele 1 ile 1440"),
+        Refuses({L"/ertele", L"5", L"/kapat"}, L"'/kapat' ile /ertele"),
+        Refuses({L"/kapat", L"/ertele", L"5"}, L"'/kapat' ile /ertele")));
+
+TEST(RefuseWhatTheComputerCannotDo, RefusesHibernationOnlyWhereItIsSwitchedOff)
+{
+    const std::vector<std::wstring> hibernate{L"/hazirda", L"/sonra", L"30"};
+    Request off = ParseCommandLine(hibernate);
+    RefuseWhatTheComputerCannotDo(off, false);
+    EXPECT_EQ(off.action, Action::Invalid);
+    EXPECT_EQ(off.error, L"Bu bilgisayarda hazırda bekletme kapalı: /hazirda kurulamaz "
+                         L"(\"powercfg /hibernate on\" ile açılabilir).");
+    Request on = ParseCommandLine(hibernate);
+    RefuseWhatTheComputerCannotDo(on, true);
+    EXPECT_EQ(on.action, Action::Arm);
+    Request sleep = ParseCommandLine(std::vector<std::wstring>{L"/uyku", L"/hemen"});
+    RefuseWhatTheComputerCannotDo(sleep, false);
+    EXPECT_EQ(sleep.action, Action::Arm);
+}
 
 TEST(CommandLineOutcome, NamesTheMissingWindowAndPassesTheUsageErrorOn)
 {

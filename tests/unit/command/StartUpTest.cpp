@@ -70,7 +70,8 @@ TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
     }
     EXPECT_EQ(instance.waitingCopiesStarted, c.waitingCopiesStarted);
     EXPECT_EQ(instance.waitsForTheWaitingCopy, c.waitsForTheWaitingCopy);
-    if (request.action == Action::Status || request.action == Action::Cancel)
+    if (request.action == Action::Status || request.action == Action::Cancel ||
+        request.action == Action::Postpone)
     {
         EXPECT_EQ(instance.placesTaken, 0) << "a copy that only asks or cancels took the program's place";
     }
@@ -240,6 +241,23 @@ INSTANTIATE_TEST_SUITE_P(
                   OutputStream::Output,
                   L"Kapatma 23:30:00 (1 sa 12 dk kaldı)",
                   L"Kapatma 23:30:00 (1 sa 12 dk kaldı)"},
+        StartCase{"PostponeWithoutACopy",
+                  {L"/ertele", L"10"},
+                  false,
+                  0,
+                  ExitCode::NothingToCancel,
+                  false,
+                  OutputStream::Error,
+                  L"Ertelenecek kurulu bir kapama yok."},
+        StartCase{"PostponeNamesTheNewMoment",
+                  {L"/ertele", L"10"},
+                  true,
+                  0,
+                  ExitCode::Done,
+                  true,
+                  OutputStream::Output,
+                  L"Kapatma 23:40:00 (1 sa 22 dk kaldı)",
+                  L"Kapatma 23:40:00 (1 sa 22 dk kaldı)"},
         StartCase{"StatusOfACopyWithNothingArmed",
                   {L"/durum"},
                   true,

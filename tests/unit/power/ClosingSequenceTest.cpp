@@ -56,7 +56,7 @@ public:
 
 struct ClosingSequence : testing::Test
 {
-    void Run() { KapamayiUygula(window, record, services); }
+    ClosingResult Run(bool rehearsal = false) { return KapamayiUygula(window, record, services, rehearsal); }
 
     platform::FakeClock clock;
     platform::FakeEventPump events{clock};
@@ -195,6 +195,76 @@ TEST_F(ClosingSequence, RequestRefusedByWindowsIsReportedBeforeTheEnd)
     EXPECT_EQ(dialogs.Shown()[0].text, L"Kapama işlemi gerçekleştirilemedi!\r\nAccess is denied.");
     EXPECT_EQ(runtime.endCount, 1);
 }
+
+struct GoesOnCase
+{
+    const char* name;
+    ClosingKind kind;
+    bool rehearsal;
+    bool refused; // Windows refuses to suspend
+    ClosingResult expected;
+    std::vector<PowerCall> calls;
+};
+
+class ClosingThatGoesOn : public ClosingSequence, public testing::WithParamInterface<GoesOnCase>
+{
+};
+
+// A rehearsal runs the whole road but the request; after a sleep the program and its icon are still there.
+TEST_P(ClosingThatGoesOn, ReturnsWithTheIconStillInTheNotificationArea)
+{
+    const GoesOnCase& c = GetParam();
+    tray.Notify(TrayMessage::Add, record);
+    window.kind = c.kind;
+    if (c.refused)
+    {
+        power.suspendFailure = platform::PowerOutcome{false, L"The request is not supported."};
+    }
+
+    EXPECT_EQ(Run(c.rehearsal), c.expected);
+
+    EXPECT_EQ(window.icon, IconId::Kapan);
+    EXPECT_EQ(window.status, L"Sistem hazırlanıyor...");
+    EXPECT_EQ(tray.ShownIcon(), IconId::Kapan);
+    std::vector<PowerCall> calls;
+    for (const platform::PowerRecord& made : power.Calls())
+    {
+        calls.push_back(made.call);
+    }
+    EXPECT_EQ(calls, c.calls);
+    if (!c.calls.empty())
+    {
+        EXPECT_EQ(power.Calls().back().hibernate, c.kind == ClosingKind::Hibernate);
+    }
+    EXPECT_EQ(dialogs.Shown().size(), c.refused ? 1u : 0u);
+    EXPECT_EQ(runtime.endCount, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Closings, ClosingThatGoesOn,
+    testing::Values(
+        GoesOnCase{"RehearsedShutdown", ClosingKind::Shutdown, true, false, ClosingResult::Rehearsed, {}},
+        GoesOnCase{"RehearsedLogOff", ClosingKind::LogOff, true, false, ClosingResult::Rehearsed, {}},
+        GoesOnCase{"RehearsedSleep", ClosingKind::Sleep, true, false, ClosingResult::Rehearsed, {}},
+        GoesOnCase{"Sleep",
+                   ClosingKind::Sleep,
+                   false,
+                   false,
+                   ClosingResult::Suspended,
+                   {PowerCall::EnablePrivilege, PowerCall::Suspend}},
+        GoesOnCase{"Hibernate",
+                   ClosingKind::Hibernate,
+                   false,
+                   false,
+                   ClosingResult::Suspended,
+                   {PowerCall::EnablePrivilege, PowerCall::Suspend}},
+        GoesOnCase{"SleepRefused",
+                   ClosingKind::Sleep,
+                   false,
+                   true,
+                   ClosingResult::SuspendFailed,
+                   {PowerCall::EnablePrivilege, PowerCall::Suspend}}),
+    [](const testing::TestParamInfo<GoesOnCase>& param) { return std::string(param.param.name); });
 
 TEST(ExitFlagsFor, ForceOnlyShutdownAndRestart)
 {

@@ -56,7 +56,7 @@ struct Armed
 
     void Arm(const Target& target)
     {
-        closing.Arm(false, clocks.Read());
+        closing.Arm(false, std::nullopt, clocks.Read());
         closing.SetTarget(target, clocks.Read());
     }
 

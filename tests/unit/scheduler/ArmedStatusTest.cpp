@@ -24,18 +24,24 @@ struct StatusCase
 
 StatusFacts At(ClosingKind kind, TimeOfDay time)
 {
-    return {kind, std::nullopt, TargetAt(kNow, time)};
+    return {kind, false, std::nullopt, TargetAt(kNow, time)};
 }
 
 StatusFacts In(ClosingKind kind, std::chrono::milliseconds delay)
 {
     const Target target = TargetAfter(kNow, kElapsedNow, std::chrono::ceil<std::chrono::seconds>(delay));
-    return {kind, std::nullopt, {target.day, target.time, kElapsedNow + delay}};
+    return {kind, false, std::nullopt, {target.day, target.time, kElapsedNow + delay}};
 }
 
 StatusFacts Waiting(ClosingKind kind, Moment after)
 {
-    return {kind, after, {}};
+    return {kind, false, after, {}};
+}
+
+StatusFacts Rehearsed(StatusFacts closing)
+{
+    closing.rehearsal = true;
+    return closing;
 }
 
 class ArmedStatusLineOf : public testing::TestWithParam<StatusCase>
@@ -63,8 +69,14 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"TomorrowsTimeOfDay", At(Restart, {7, 5, 0}),
                    L"Yeniden başlatma 07:05:00 (8 sa 47 dk kaldı)"},
         StatusCase{"PassedTarget",
-                   {Shutdown, std::nullopt, {LocalDays(2026y / 12 / 9), {22, 10, 0}, std::nullopt}},
+                   {Shutdown, false, std::nullopt, {LocalDays(2026y / 12 / 9), {22, 10, 0}, std::nullopt}},
                    L"Kapatma 22:10:00 (0 sn kaldı)"},
+        StatusCase{"Sleep", At(Sleep, {23, 30, 0}), L"Uyku 23:30:00 (1 sa 12 dk kaldı)"},
+        StatusCase{"Hibernate", In(Hibernate, 8min), L"Hazırda bekletme 22:26:00 (8 dk kaldı)"},
+        StatusCase{"Rehearsal", Rehearsed(At(Restart, {23, 30, 0})),
+                   L"Deneme: Yeniden başlatma 23:30:00 (1 sa 12 dk kaldı)"},
+        StatusCase{"RehearsalWaitingForTheWindow", Rehearsed(Waiting(Shutdown, {30min, std::nullopt})),
+                   L"Deneme: Kapatma: izlenen pencere kapandıktan 30 dk sonra"},
         StatusCase{"WhenTheWindowGoes", Waiting(Shutdown, {3s, std::nullopt}),
                    L"Kapatma: izlenen pencere kapanınca"},
         StatusCase{"DelayAfterTheWindow", Waiting(Shutdown, {30min, std::nullopt}),

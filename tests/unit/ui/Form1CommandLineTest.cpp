@@ -271,6 +271,100 @@ TEST_F(Form1CommandLine, DurumTellsTheArmedClosingAndChangesNothing)
     EXPECT_TRUE(h.modulum.KapamaAktif);
 }
 
+// "/ertele" puts the closing off from the moment it had, and names the new moment; nothing armed, nothing to
+// put off. Before the watched window has gone, the delay after it grows.
+TEST_F(Form1CommandLine, ErteleNamesTheNewMomentAndAWatchedWindowsDelayGrows)
+{
+    const auto copyData = [&](std::vector<std::wstring> line, std::wstring& answer) {
+        return h.form.Form_CopyData(*command::EncodeArguments(line), &answer);
+    };
+    std::wstring answer;
+    EXPECT_EQ(copyData({L"/ertele", L"10"}, answer), ExitCode::NothingToCancel);
+
+    Run({L"/sonra", L"30"});
+    EXPECT_FALSE(h.TickUntilClosing(h.clock.Monotonic(), 29min + 30s));
+    ASSERT_EQ(h.countdown.showings, 1);
+    EXPECT_EQ(copyData({L"/ertele", L"10"}, answer), ExitCode::Done);
+    EXPECT_EQ(answer, L"Kapatma 12:40:00 (10 dk kaldı)");
+    EXPECT_FALSE(h.countdown.shown) << "the count was for the moment before";
+    EXPECT_TRUE(h.form.Closing().HedefZaman().elapsedDue);
+
+    ASSERT_EQ(Run({L"/iptal"}), ExitCode::Done);
+    const platform::WindowId watched = h.windows.Add({.title = L"Derleyici"});
+    Run({L"/program", L"Derleyici", L"/sonra", L"10"});
+    EXPECT_EQ(copyData({L"/ertele", L"5"}, answer), ExitCode::Done);
+    EXPECT_EQ(answer, L"Kapatma: izlenen pencere kapandıktan 15 dk sonra");
+    h.windows.Destroy(watched);
+    h.form.Timer1_Tick();
+    EXPECT_EQ(*h.form.ArmedStatus(), L"Kapatma 12:44:30 (15 dk kaldı)");
+}
+
+// Sleep and hibernation have no item in the kind menu: none is marked while they hold, and the menu's own
+// kind comes back afterwards. After the sleep the program is still there, idle, and the wake-up it asked for
+// is not taken for one with a closing due.
+TEST_F(Form1CommandLine, AfterTheSleepItArmedTheProgramIsIdleAndItsKindMenuAsBefore)
+{
+    h.view.SetChecked(MenuItem::BilgisayariKapat, false);
+    h.view.SetChecked(MenuItem::OturumuKapat, true);
+    EXPECT_EQ(Run({L"/uyku", L"/hemen"}), ExitCode::Done);
+    for (const MenuItem kind :
+         {MenuItem::BilgisayariKapat, MenuItem::OturumuKapat, MenuItem::BilgisayariYenidenBaslat})
+    {
+        EXPECT_FALSE(h.view.Checked(kind));
+    }
+    EXPECT_EQ(*h.form.ArmedStatus(), L"Uyku 12:00:03 (3 sn kaldı)");
+
+    h.clock.Advance(3s);
+    h.form.Timer1_Tick(); // the closing sequence, the sleep, and back
+    ASSERT_EQ(h.power.Calls().size(), 2u);
+    EXPECT_EQ(h.power.Calls()[1].call, platform::PowerCall::Suspend);
+    EXPECT_FALSE(h.power.Calls()[1].hibernate);
+    EXPECT_EQ(h.runtime.endCount, 0);
+    EXPECT_FALSE(h.modulum.KapamaAktif);
+    EXPECT_EQ(h.tray.ShownIcon(), IconId::Dorvik);
+    EXPECT_FALSE(h.power.AwakeReason());
+    EXPECT_TRUE(h.view.TimerEnabled());
+    EXPECT_TRUE(h.view.Checked(MenuItem::OturumuKapat));
+
+    h.clock.Sleep(2h);
+    h.form.Form_Resume();
+    h.clock.Advance(500ms);
+    h.form.Timer1_Tick();
+    EXPECT_EQ(h.countdown.showings, 0);
+    EXPECT_EQ(h.power.Calls().size(), 2u);
+}
+
+TEST_F(Form1CommandLine, AKindChosenInTheMenuReplacesAnArmedHibernation)
+{
+    Run({L"/hazirda", L"/sonra", L"30"});
+    h.form.mPopRestore_Click();
+    h.form.BilgisayariYenidenBaslat_Click();
+    EXPECT_TRUE(h.view.Checked(MenuItem::BilgisayariYenidenBaslat));
+    ASSERT_EQ(h.dialogs.Shown().size(), 1u);
+    EXPECT_EQ(*h.form.ArmedStatus(), L"Yeniden başlatma 12:30:00 (30 dk kaldı)");
+}
+
+// A rehearsal runs the whole road, warnings marked as such, and asks Windows for nothing: it says what it
+// would have done, and the program goes back to idle.
+TEST_F(Form1CommandLine, RehearsalWarnsAsTheClosingWouldAndEndsInItsOwnWords)
+{
+    Run({L"/deneme", L"/yeniden", L"/sonra", L"1"});
+    EXPECT_EQ(*h.form.ArmedStatus(), L"Deneme: Yeniden başlatma 12:01:00 (1 dk kaldı)");
+    h.form.Timer1_Tick();
+    EXPECT_EQ(h.countdown.Sentence(), L"Bilgisayar 60 saniye sonra yeniden başlatılacak. (deneme)");
+    ASSERT_EQ(h.tray.Balloons().size(), 1u);
+    EXPECT_EQ(h.tray.Balloons()[0].text,
+              L"Bilgisayar bir dakika sonra yeniden başlatılacak. (deneme)\nVazgeçmek için buraya tıklayın.");
+
+    EXPECT_FALSE(h.TickUntilClosing(h.clock.Monotonic(), 1min + 1s));
+    EXPECT_TRUE(h.power.Calls().empty());
+    EXPECT_FALSE(h.modulum.KapamaAktif);
+    EXPECT_EQ(h.tray.ShownIcon(), IconId::Dorvik);
+    ASSERT_EQ(h.tray.Balloons().size(), 2u);
+    EXPECT_EQ(h.tray.Balloons()[1].text, L"Deneme bitti: bilgisayar şimdi yeniden başlatılacaktı.");
+    EXPECT_TRUE(h.view.TimerEnabled());
+}
+
 TEST_F(Form1CommandLine, HandedOnPayloadIsCheckedAsACommandLine)
 {
     EXPECT_EQ(h.form.Form_CopyData(L"garbage"), ExitCode::UsageError);

@@ -9,8 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "stub/StubLog.h"
+
 namespace
 {
+
+using namespace dorvik::e2e;
 
 bool IsClosingRequest(std::wstring_view commandLine) noexcept
 {
@@ -31,36 +35,9 @@ bool IsClosingRequest(std::wstring_view commandLine) noexcept
     return false;
 }
 
-std::wstring Environment(const wchar_t* name)
-{
-    wchar_t value[MAX_PATH] = {};
-    const DWORD length = ::GetEnvironmentVariableW(name, value, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::wstring(value, length) : std::wstring();
-}
-
 int Record(std::wstring_view commandLine)
 {
-    std::wstring path = Environment(L"EXITWIN_LOG");
-    if (path.empty())
-    {
-        path = L"C:\\exitwin.log";
-    }
-    const HANDLE file = ::CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-    {
-        return 1;
-    }
-    std::wstring line(commandLine);
-    line += L"\r\n";
-    std::string utf8(line.size() * 4, '\0');
-    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()),
-                                            utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
-    DWORD written = 0;
-    const BOOL ok =
-        ::WriteFile(file, utf8.data(), static_cast<DWORD>(bytes > 0 ? bytes : 0), &written, nullptr);
-    ::CloseHandle(file);
-    return ok ? 0 : 1;
+    return stub::AppendLine(L"EXITWIN_LOG", L"C:\\exitwin.log", commandLine) ? 0 : 1;
 }
 
 // The command line without the program's own name, as typed after it.

@@ -1,4 +1,4 @@
-// Reading what the wineboot stub recorded.
+// Reading what the recording stubs wrote down.
 #include "support/WinebootStub.h"
 
 #include <filesystem>
@@ -16,10 +16,14 @@ bool WinebootStubActive()
     return EnvironmentVariable(L"DORVIK_E2E_WINEBOOT_STUB_ACTIVE") == L"1";
 }
 
-std::vector<std::wstring> WinebootStubCalls()
+namespace
+{
+
+// The lines of the log a stub keeps in the file the variable names.
+std::vector<std::wstring> RecordedLines(const wchar_t* logVariable)
 {
     std::vector<std::wstring> calls;
-    const std::wstring path = EnvironmentVariable(L"EXITWIN_LOG");
+    const std::wstring path = EnvironmentVariable(logVariable);
     if (path.empty())
     {
         return calls;
@@ -38,6 +42,23 @@ std::vector<std::wstring> WinebootStubCalls()
         }
     }
     return calls;
+}
+
+} // namespace
+
+std::vector<std::wstring> WinebootStubCalls()
+{
+    return RecordedLines(L"EXITWIN_LOG");
+}
+
+bool PowrprofStubActive()
+{
+    return EnvironmentVariable(L"DORVIK_E2E_POWRPROF_STUB_ACTIVE") == L"1";
+}
+
+std::vector<std::wstring> PowrprofStubCalls()
+{
+    return RecordedLines(L"POWRPROF_LOG");
 }
 
 bool HasSwitch(const std::wstring& commandLine, std::wstring_view closingSwitch)

@@ -32,7 +32,7 @@ function(dorvik_layer target folder)
         set(scope INTERFACE)
     else()
         add_library(${target} STATIC)
-        target_link_libraries(${target} PRIVATE dorvik_warnings)
+        target_link_libraries(${target} PRIVATE dorvik_warnings dorvik_product_options)
         set(scope PUBLIC)
     endif()
 

@@ -2,7 +2,6 @@
 #include "platform/win32/Win32WindowSystem.h"
 
 #include <algorithm>
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -28,26 +27,12 @@ constexpr int kTextBufferLength = 255;
 // Long enough for a window that is merely busy, short enough that a hung one cannot freeze the tick.
 constexpr UINT kCloseTimeoutMs = 3000;
 
-struct Collector
-{
-    std::vector<WindowId>* windows;
-    std::exception_ptr failure;
-};
-
-// Exceptions must not cross user32's frames, so a failure is kept and rethrown after EnumWindows.
+// No exception may cross user32's frames: a failure to grow the list (the only one there can be) ends the
+// program here, as it would anywhere else in a program built without exceptions.
 BOOL CALLBACK CollectWindow(HWND window, LPARAM context) noexcept
 {
-    auto* collector = reinterpret_cast<Collector*>(context);
-    try
-    {
-        collector->windows->push_back(ToWindowId(window));
-        return TRUE;
-    }
-    catch (...)
-    {
-        collector->failure = std::current_exception();
-        return FALSE;
-    }
+    reinterpret_cast<std::vector<WindowId>*>(context)->push_back(ToWindowId(window));
+    return TRUE;
 }
 
 using TextReader = int(WINAPI*)(HWND, LPWSTR, int);
@@ -96,12 +81,7 @@ std::vector<WindowId> Win32WindowSystem::TopLevelWindows() const
 {
     std::vector<WindowId> windows;
     windows.reserve(lastCount_ + lastCount_ / 4 + 16);
-    Collector collector{&windows, nullptr};
-    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&collector));
-    if (collector.failure)
-    {
-        std::rethrow_exception(collector.failure);
-    }
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&windows));
     lastCount_ = windows.size();
     return windows;
 }

@@ -8,6 +8,7 @@
 
 #include "command/CommandLine.h"
 #include "command/StartUp.h"
+#include "platform/win32/Win32Activity.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Icons.h"
@@ -77,6 +78,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     win32::Win32WindowSystem windows;
     win32::Win32Tray tray(icons);
     win32::Win32Power power;
+    win32::Win32Activity activity;
     win32::MessageLoop loop;
 
     Modulum modulum;
@@ -100,7 +102,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                              .power = power,
                              .events = loop,
                              .picker = picker,
-                             .countdown = countdown});
+                             .countdown = countdown,
+                             .activity = activity});
     window.Attach(form);
     countdown.Attach(form.Countdown());
     form.Form_Load();
@@ -115,12 +118,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     else if (request.action == command::Action::Arm)
     {
         // Armed from the start, the window goes straight to the notification area, as after "Evet".
-        if (const command::ExitCode answer = form.Form_CommandLine(request);
+        std::wstring refusal;
+        if (const command::ExitCode answer = form.Form_CommandLine(request, &refusal);
             answer != command::ExitCode::Done)
         {
             // An answer left on the screen must not keep another start from the window meanwhile.
             singleInstance.LetGo();
-            output.Print(platform::OutputStream::Error, command::OutcomeMessage(answer, request));
+            output.Print(platform::OutputStream::Error,
+                         refusal.empty() ? command::OutcomeMessage(answer, request) : refusal);
             return static_cast<int>(answer);
         }
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "resources/UiText.h"
 #include "scheduler/ClockField.h"
@@ -23,6 +24,10 @@ enum class Role
     Sonra,
     Saat,
     Program,
+    Process,
+    Quiet,
+    ProcessorLimit,
+    NetworkLimit,
     Rehearsal,
     Cancel,
     Status,
@@ -39,16 +44,31 @@ struct Switch
 };
 
 constexpr Switch kSwitches[] = {
-    {L"kapat", Role::Kind, ClosingKind::Shutdown},      {L"s", Role::Kind, ClosingKind::Shutdown},
-    {L"yeniden", Role::Kind, ClosingKind::Restart},     {L"r", Role::Kind, ClosingKind::Restart},
-    {L"oturum", Role::Kind, ClosingKind::LogOff},       {L"l", Role::Kind, ClosingKind::LogOff},
-    {L"uyku", Role::Kind, ClosingKind::Sleep},          {L"hazirda", Role::Kind, ClosingKind::Hibernate},
-    {L"h", Role::Kind, ClosingKind::Hibernate},         {L"deneme", Role::Rehearsal, ClosingKind::Shutdown},
-    {L"ertele", Role::Postpone, ClosingKind::Shutdown}, {L"hemen", Role::Hemen, ClosingKind::Shutdown},
-    {L"sonra", Role::Sonra, ClosingKind::Shutdown},     {L"saat", Role::Saat, ClosingKind::Shutdown},
-    {L"program", Role::Program, ClosingKind::Shutdown}, {L"iptal", Role::Cancel, ClosingKind::Shutdown},
-    {L"a", Role::Cancel, ClosingKind::Shutdown},        {L"durum", Role::Status, ClosingKind::Shutdown},
-    {L"bekle", Role::Await, ClosingKind::Shutdown},     {L"?", Role::Help, ClosingKind::Shutdown},
+    {L"kapat", Role::Kind, ClosingKind::Shutdown},
+    {L"s", Role::Kind, ClosingKind::Shutdown},
+    {L"yeniden", Role::Kind, ClosingKind::Restart},
+    {L"r", Role::Kind, ClosingKind::Restart},
+    {L"oturum", Role::Kind, ClosingKind::LogOff},
+    {L"l", Role::Kind, ClosingKind::LogOff},
+    {L"uyku", Role::Kind, ClosingKind::Sleep},
+    {L"hazirda", Role::Kind, ClosingKind::Hibernate},
+    {L"h", Role::Kind, ClosingKind::Hibernate},
+    {L"deneme", Role::Rehearsal, ClosingKind::Shutdown},
+    {L"ertele", Role::Postpone, ClosingKind::Shutdown},
+    {L"surec", Role::Process, ClosingKind::Shutdown},
+    {L"process", Role::Process, ClosingKind::Shutdown},
+    {L"sessiz", Role::Quiet, ClosingKind::Shutdown},
+    {L"islemci", Role::ProcessorLimit, ClosingKind::Shutdown},
+    {L"ag", Role::NetworkLimit, ClosingKind::Shutdown},
+    {L"hemen", Role::Hemen, ClosingKind::Shutdown},
+    {L"sonra", Role::Sonra, ClosingKind::Shutdown},
+    {L"saat", Role::Saat, ClosingKind::Shutdown},
+    {L"program", Role::Program, ClosingKind::Shutdown},
+    {L"iptal", Role::Cancel, ClosingKind::Shutdown},
+    {L"a", Role::Cancel, ClosingKind::Shutdown},
+    {L"durum", Role::Status, ClosingKind::Shutdown},
+    {L"bekle", Role::Await, ClosingKind::Shutdown},
+    {L"?", Role::Help, ClosingKind::Shutdown},
 };
 
 constexpr wchar_t AsciiLower(wchar_t c) noexcept
@@ -98,17 +118,28 @@ Request Invalid(std::wstring error)
     return request;
 }
 
-// FieldNumber reads ASCII digits only and caps a long number, so "-5", "1.5", "+5" and twenty nines all fail
-// here without overflowing.
-std::optional<std::chrono::minutes> ParseMinutes(std::wstring_view text)
+// The numbers a switch takes, and what is said when its number is missing or does not fit.
+struct NumberRule
 {
-    constexpr int kMaxMinutes = 1440;
-    const std::optional<int> value = scheduler::FieldNumber(text);
-    if (!value || *value < 1 || *value > kMaxMinutes)
-    {
-        return std::nullopt;
-    }
-    return std::chrono::minutes{*value};
+    Role role;
+    std::uint32_t least;
+    std::uint32_t most;
+    std::wstring_view missing;
+    std::wstring_view wrong;
+};
+
+constexpr NumberRule kNumberRules[] = {
+    {Role::Sonra, 1, 1440, text::kCommandMinutesMissing, text::kCommandBadMinutes},
+    {Role::Postpone, 1, 1440, text::kCommandMinutesMissing, text::kCommandBadMinutes},
+    {Role::Quiet, 1, 240, text::kCommandMinutesMissing, text::kCommandBadQuietMinutes},
+    {Role::ProcessorLimit, 1, 100, text::kCommandPercentMissing, text::kCommandBadPercent},
+    {Role::NetworkLimit, 1, 1'000'000, text::kCommandKilobytesMissing, text::kCommandBadKilobytes},
+};
+
+const NumberRule* NumberRuleOf(Role role) noexcept
+{
+    const auto found = std::ranges::find(kNumberRules, role, &NumberRule::role);
+    return found == std::ranges::end(kNumberRules) ? nullptr : &*found;
 }
 
 // One or two digits of hour, exactly two of minute and, when given, of second: "7:05" and "07:05:00" are the
@@ -143,27 +174,45 @@ std::optional<scheduler::TimeOfDay> ParseTime(std::wstring_view text)
 
 std::wstring_view MissingValuePattern(Role role)
 {
-    if (role == Role::Sonra || role == Role::Postpone)
+    if (const NumberRule* rule = NumberRuleOf(role))
     {
-        return text::kCommandMinutesMissing;
+        return rule->missing;
+    }
+    if (role == Role::Process)
+    {
+        return text::kCommandProcessMissing;
     }
     return role == Role::Saat ? text::kCommandTimeMissing : text::kCommandTitleMissing;
 }
 
-// Reads the value of /sonra, /saat or /program into the request; the sentence that names the fault when the
+// Reads the value of a switch that takes one into the request; the sentence that names the fault when the
 // value does not fit.
 std::optional<std::wstring> TakeValue(Role role, std::wstring_view typed, const std::wstring& value,
                                       ArmRequest& arm)
 {
-    if (role == Role::Sonra)
+    if (const NumberRule* rule = NumberRuleOf(role))
     {
-        const std::optional<std::chrono::minutes> delay = ParseMinutes(value);
-        if (!delay)
+        const std::optional<std::uint32_t> number = ParseNumber(value, rule->least, rule->most);
+        if (!number)
         {
-            return Fill(text::kCommandBadMinutes, value, L"/sonra");
+            return Fill(rule->wrong, value, typed);
         }
-        arm.moment = MomentKind::Sonra;
-        arm.delay = *delay;
+        switch (role)
+        {
+        case Role::Sonra:
+            arm.moment = MomentKind::Sonra;
+            arm.delay = std::chrono::minutes{*number};
+            break;
+        case Role::Quiet:
+            arm.quiet = std::chrono::minutes{*number};
+            break;
+        case Role::ProcessorLimit:
+            arm.processorPercent = static_cast<int>(*number);
+            break;
+        default:
+            arm.kilobytesPerSecond = *number;
+            break;
+        }
     }
     else if (role == Role::Saat)
     {
@@ -177,7 +226,11 @@ std::optional<std::wstring> TakeValue(Role role, std::wstring_view typed, const 
     }
     else if (value.empty())
     {
-        return Fill(text::kCommandEmptyTitle, typed);
+        return Fill(role == Role::Process ? text::kCommandProcessMissing : text::kCommandEmptyTitle, typed);
+    }
+    else if (role == Role::Process)
+    {
+        arm.process = value;
     }
     else
     {
@@ -207,6 +260,8 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
 
     ArmRequest& arm = request.arm;
     const std::wstring* kindArgument = nullptr; // as typed, to name it when it stands alone
+    // The switches with a value given so far, each allowed once.
+    std::vector<Role> given;
     bool momentGiven = false;
     // /iptal, /durum and /bekle stand alone.
     const Switch* alone = nullptr;
@@ -254,12 +309,13 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
                 {
                     return Invalid(Fill(MissingValuePattern(known->role), argument));
                 }
-                const std::optional<std::chrono::minutes> by = ParseMinutes(arguments[++i]);
+                const NumberRule& rule = *NumberRuleOf(Role::Postpone);
+                const std::optional<std::uint32_t> by = ParseNumber(arguments[++i], rule.least, rule.most);
                 if (!by)
                 {
-                    return Invalid(Fill(text::kCommandBadMinutes, arguments[i], L"/ertele"));
+                    return Invalid(Fill(rule.wrong, arguments[i], argument));
                 }
-                request.postpone = *by;
+                request.postpone = std::chrono::minutes{*by};
             }
             break;
         case Role::Rehearsal:
@@ -287,13 +343,20 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
             break;
         case Role::Sonra:
         case Role::Saat:
-        case Role::Program: {
-            const bool isProgram = known->role == Role::Program;
-            if (isProgram ? arm.program.has_value() : momentGiven)
+        case Role::Program:
+        case Role::Process:
+        case Role::Quiet:
+        case Role::ProcessorLimit:
+        case Role::NetworkLimit: {
+            const bool isMoment = known->role == Role::Sonra || known->role == Role::Saat;
+            if (isMoment ? momentGiven : std::ranges::find(given, known->role) != given.end())
             {
-                return Invalid(
-                    Fill(isProgram ? text::kCommandSecondProgram : text::kCommandSecondMoment, argument));
+                return Invalid(Fill(known->role == Role::Program ? text::kCommandSecondProgram
+                                    : isMoment                   ? text::kCommandSecondMoment
+                                                                 : text::kCommandTwice,
+                                    argument));
             }
+            given.push_back(known->role);
             // The value is the next argument, whatever it looks like: "/program /x" watches the window "/x".
             if (i + 1 == arguments.size())
             {
@@ -303,7 +366,7 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
             {
                 return Invalid(std::move(*fault));
             }
-            momentGiven = momentGiven || !isProgram;
+            momentGiven = momentGiven || isMoment;
             break;
         }
         }
@@ -317,13 +380,59 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
                                                          : Action::AwaitCommand;
         return request;
     }
+    // A closing follows one thing: a window, or a process, or the quiet (of the computer or of that process).
+    if (arm.program && (arm.process || arm.quiet))
+    {
+        return Invalid(Fill(text::kCommandProgramWith, arm.process ? L"/surec" : L"/sessiz"));
+    }
+    // The limits are the quiet's own.
+    for (const auto& [role, name] :
+         {std::pair{Role::ProcessorLimit, L"/islemci"}, std::pair{Role::NetworkLimit, L"/ag"}})
+    {
+        if (!arm.quiet && std::ranges::find(given, role) != given.end())
+        {
+            return Invalid(Fill(text::kCommandOnlyWithQuiet, name));
+        }
+    }
     // A rehearsal of a kind comes at once unless a moment is given: it is there to be watched.
-    if (kindArgument != nullptr && !momentGiven && !arm.program && !arm.rehearsal)
+    const bool follows = arm.program || arm.process || arm.quiet;
+    if (kindArgument != nullptr && !momentGiven && !follows && !arm.rehearsal)
     {
         return Invalid(Fill(text::kCommandKindAlone, *kindArgument));
     }
     request.action = Action::Arm;
     return request;
+}
+
+std::wstring ProcessNoAccessMessage(std::wstring_view process)
+{
+    return Fill(text::kCommandProcessNoAccess, process);
+}
+
+std::optional<std::uint32_t> ParseNumber(std::wstring_view text, std::uint32_t least, std::uint32_t most)
+{
+    if (text.empty())
+    {
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    for (const wchar_t c : text)
+    {
+        if (c < L'0' || c > L'9')
+        {
+            return std::nullopt;
+        }
+        value = value * 10 + static_cast<std::uint64_t>(c - L'0');
+        if (value > most)
+        {
+            return std::nullopt;
+        }
+    }
+    if (value < least)
+    {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
 }
 
 void RefuseWhatTheComputerCannotDo(Request& request, bool hibernationAllowed)
@@ -363,6 +472,10 @@ std::wstring OutcomeMessage(ExitCode code, const Request& request)
                             : request.action == Action::Postpone ? text::kCommandNothingToPostpone
                                                                  : text::kCommandNothingToCancel);
     case ExitCode::NoSuchWindow:
+        if (request.arm.process)
+        {
+            return Fill(text::kCommandNoSuchProcess, *request.arm.process);
+        }
         return Fill(text::kCommandNoSuchWindow, request.arm.program.value_or(std::wstring()));
     case ExitCode::AlreadyArmed:
         return std::wstring(text::kCommandAlreadyArmed);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -18,7 +19,7 @@ enum class ExitCode : int
     UsageError = 1,
     NothingToCancel = 2, // nothing armed: nothing to cancel, or nothing to tell of
 
-    NoSuchWindow = 3,
+    NoSuchWindow = 3, // no window with that title, or no process of that name or id to watch
     AlreadyArmed = 4,
     Busy = 5,
     NotOnUsersDesktop = 6, // started where no user sees it: a service, session 0, a hidden desktop
@@ -42,6 +43,15 @@ struct ArmRequest
     scheduler::TimeOfDay time{};         // Saat only: hour, minute, second
     std::optional<std::wstring> program; // present: application mode, the exact window title to watch
     bool rehearsal = false;              // the whole road, but nothing is asked of Windows
+    // Present: the moment counts once no process of this image name runs any more, or the process with this
+    // id (all digits) has ended; with quiet, once that process has been quiet so long.
+    std::optional<std::wstring> process{};
+    // Present: the moment counts once the computer (or the process) has been quiet this many minutes in a
+    // row, the processor under processorPercent and the network (or its input and output) under
+    // kilobytesPerSecond.
+    std::optional<std::chrono::minutes> quiet{};
+    int processorPercent = 10;
+    std::uint32_t kilobytesPerSecond = 50;
 
     friend bool operator==(const ArmRequest&, const ArmRequest&) = default;
 };
@@ -71,8 +81,15 @@ struct Request
 // request Invalid.
 Request ParseCommandLine(std::span<const std::wstring> arguments);
 
+// Said instead of NoSuchWindow's sentence when the process asked for by its id runs but cannot be waited for.
+std::wstring ProcessNoAccessMessage(std::wstring_view process);
+
 // Hibernation asked of a computer that has it switched off is refused before anything is handed on.
 void RefuseWhatTheComputerCannotDo(Request& request, bool hibernationAllowed);
+
+// A whole number from least to most in ASCII digits only, or nothing: "-5", "1.5", "+5" and twenty nines all
+// fail without overflowing.
+std::optional<std::uint32_t> ParseNumber(std::wstring_view text, std::uint32_t least, std::uint32_t most);
 
 // Invalid gives UsageError, everything else Done.
 ExitCode ExitCodeOf(const Request& request);

@@ -100,10 +100,10 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
     {
         instance.WaitForWaitingCopyToEnd();
     }
-    // A status, and the new moment of a postponement.
-    if (code == ExitCode::Done && !answer.text.empty())
+    // A status, and the new moment of a postponement; a refusal the running copy put in words of its own.
+    if (!answer.text.empty())
     {
-        output.Print(OutputStream::Output, answer.text);
+        output.Print(code == ExitCode::Done ? OutputStream::Output : OutputStream::Error, answer.text);
     }
     else if (const std::wstring message = OutcomeMessage(code, request); !message.empty())
     {

@@ -98,6 +98,20 @@ inline constexpr auto kStatusWhenWindowGoes = L": izlenen pencere kapanınca"sv;
 inline constexpr auto kStatusAfterWindowBefore = L": izlenen pencere kapandıktan "sv;
 inline constexpr auto kStatusAfterWindowAfter = L" sonra"sv;
 inline constexpr auto kStatusAfterWindowAt = L": izlenen pencere kapandıktan sonra saat "sv;
+// The same for a process ('%1' its name or number) and for the quiet ('%1' "bilgisayar 5 dk", "7z.exe 5 dk"),
+// with how far the quiet has come: " (2 dk 10 sn oldu; işlemci %3, ağ 12 KB/sn)".
+inline constexpr auto kStatusWhenProcessEnds = L": izlenen işlem (%1) bitince"sv;
+inline constexpr auto kStatusAfterProcessBefore = L": izlenen işlem (%1) bittikten "sv;
+inline constexpr auto kStatusAfterProcessAt = L": izlenen işlem (%1) bittikten sonra saat "sv;
+inline constexpr auto kStatusWhenQuiet = L": %1 sessiz kalınca"sv;
+inline constexpr auto kStatusAfterQuietBefore = L": %1 sessiz kaldıktan "sv;
+inline constexpr auto kStatusAfterQuietAt = L": %1 sessiz kaldıktan sonra saat "sv;
+inline constexpr auto kStatusQuietComputer = L"bilgisayar"sv;
+inline constexpr auto kStatusQuietSoFar = L" oldu"sv;
+inline constexpr auto kStatusQuietProcessor = L"; işlemci %"sv;
+inline constexpr auto kStatusQuietNetwork = L", ağ "sv;
+inline constexpr auto kStatusQuietInOut = L", G/Ç "sv;
+inline constexpr auto kStatusQuietKilobytes = L" KB/sn"sv;
 inline constexpr auto kUnitHour = L"sa"sv;
 inline constexpr auto kUnitMinute = L"dk"sv;
 inline constexpr auto kUnitSecond = L"sn"sv;
@@ -107,6 +121,8 @@ inline constexpr auto kNothingArmed = L"Kurulu kapama yok."sv;
 inline constexpr auto kAwakeAtBefore = L"Dorvik: kapama "sv;
 inline constexpr auto kAwakeAtAfter = L" için kurulu"sv;
 inline constexpr auto kAwakeWatching = L"Dorvik: kapama kurulu, izlenen pencerenin kapanması bekleniyor"sv;
+inline constexpr auto kAwakeWatchingProcess = L"Dorvik: kapama kurulu, izlenen işlemin bitmesi bekleniyor"sv;
+inline constexpr auto kAwakeWatchingQuiet = L"Dorvik: kapama kurulu, sessizlik bekleniyor"sv;
 
 inline constexpr auto kTimerFailed = L"Zamanlayıcı kurulamadı: Dorvik! zamanı izleyemez ve kapanacak."sv;
 
@@ -141,8 +157,20 @@ inline constexpr auto kCommandUnknown = L"'%1' tanınmayan bir argüman."sv;
 inline constexpr auto kCommandMinutesMissing = L"'%1' bir dakika sayısı bekliyor."sv;
 inline constexpr auto kCommandTimeMissing = L"'%1' SS:DD ya da SS:DD:ss biçiminde bir saat bekliyor."sv;
 inline constexpr auto kCommandTitleMissing = L"'%1' bir pencere başlığı bekliyor."sv;
+inline constexpr auto kCommandProcessMissing = L"'%1' bir işlem adı (7z.exe) ya da numarası bekliyor."sv;
+inline constexpr auto kCommandPercentMissing = L"'%1' bir yüzde bekliyor."sv;
+inline constexpr auto kCommandKilobytesMissing = L"'%1' saniyede kaç KB olduğunu bekliyor."sv;
 inline constexpr auto kCommandBadMinutes =
     L"'%1' geçerli bir dakika sayısı değil: %2 1 ile 1440 arasında tam sayı bekliyor."sv;
+inline constexpr auto kCommandBadQuietMinutes =
+    L"'%1' geçerli bir dakika sayısı değil: %2 1 ile 240 arasında tam sayı bekliyor."sv;
+inline constexpr auto kCommandBadPercent =
+    L"'%1' geçerli bir yüzde değil: %2 1 ile 100 arasında tam sayı bekliyor."sv;
+inline constexpr auto kCommandBadKilobytes =
+    L"'%1' geçerli bir KB/sn değeri değil: %2 1 ile 1000000 arasında tam sayı bekliyor."sv;
+inline constexpr auto kCommandProgramWith =
+    L"/program ile %1 birlikte kullanılamaz: kapama tek bir şeyi izler."sv;
+inline constexpr auto kCommandOnlyWithQuiet = L"'%1' yalnızca /sessiz ile birlikte verilebilir."sv;
 inline constexpr auto kCommandBadTime =
     L"'%1' geçerli bir saat değil: /saat 00:00 ile 23:59:59 arasında SS:DD ya da SS:DD:ss bekliyor."sv;
 inline constexpr auto kCommandEmptyTitle = L"'%1' boş olmayan bir pencere başlığı bekliyor."sv;
@@ -162,6 +190,10 @@ inline constexpr auto kCommandHibernationOff =
 inline constexpr auto kCommandNothingToCancel = L"İptal edilecek kurulu bir kapama yok."sv;
 inline constexpr auto kCommandNothingToPostpone = L"Ertelenecek kurulu bir kapama yok."sv;
 inline constexpr auto kCommandNoSuchWindow = L"'%1' başlıklı bir pencere bulunamadı."sv;
+inline constexpr auto kCommandNoSuchProcess =
+    L"'%1' adında ya da numarasında çalışan bir işlem bulunamadı."sv;
+inline constexpr auto kCommandProcessNoAccess =
+    L"'%1' numaralı işlem izlenemiyor: Windows, Dorvik!'in onun bitişini beklemesine izin vermiyor."sv;
 inline constexpr auto kCommandAlreadyArmed =
     L"Zaten kurulu bir kapama var: önce \"dorvik.exe /iptal\" ile iptal edin."sv;
 inline constexpr auto kCommandBusy =

@@ -172,7 +172,7 @@ void ArmedClosing::Postpone(minutes by, const ClockReadings& now)
     SetTarget(Postponed(hedefZaman_, now.WallSeconds(), now.elapsed, by), now);
 }
 
-std::wstring ArmedClosing::AwakeReason(bool armed) const
+std::wstring ArmedClosing::AwakeReason(bool armed, Awaited awaited) const
 {
     if (!armed)
     {
@@ -180,17 +180,22 @@ std::wstring ArmedClosing::AwakeReason(bool armed) const
     }
     if (zamanHesaplanacak_)
     {
-        return std::wstring(text::kAwakeWatching);
+        return std::wstring(awaited == Awaited::Process ? text::kAwakeWatchingProcess
+                            : awaited == Awaited::Quiet ? text::kAwakeWatchingQuiet
+                                                        : text::kAwakeWatching);
     }
     return std::wstring(text::kAwakeAtBefore) + TimeOfDayText(hedefZaman_.time) +
            std::wstring(text::kAwakeAtAfter);
 }
 
-std::wstring ArmedClosing::StatusLine(ClosingKind kind, const Moment& waitingMoment,
+std::wstring ArmedClosing::StatusLine(ClosingKind kind, const Moment& waitingMoment, const Awaiting& awaiting,
                                       const ClockReadings& now) const
 {
-    StatusFacts facts{
-        .kind = kind, .rehearsal = rehearsal_, .afterWindow = std::nullopt, .target = hedefZaman_};
+    StatusFacts facts{.kind = kind,
+                      .rehearsal = rehearsal_,
+                      .afterWindow = std::nullopt,
+                      .target = hedefZaman_,
+                      .awaiting = awaiting};
     if (zamanHesaplanacak_)
     {
         Moment moment = waitingMoment;

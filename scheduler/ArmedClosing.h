@@ -109,11 +109,12 @@ public:
     std::chrono::milliseconds TimeLeft(const ClockReadings& now) const;
 
     // Why the computer is kept awake, for Windows to list; empty when it may sleep.
-    std::wstring AwakeReason(bool armed) const;
+    std::wstring AwakeReason(bool armed, Awaited awaited) const;
 
     // The line of the icon's tip and of "/durum". waitingMoment: the moment the choices give, counted once
-    // what the closing follows has happened.
-    std::wstring StatusLine(ClosingKind kind, const Moment& waitingMoment, const ClockReadings& now) const;
+    // what the closing follows (awaiting) has happened.
+    std::wstring StatusLine(ClosingKind kind, const Moment& waitingMoment, const Awaiting& awaiting,
+                            const ClockReadings& now) const;
 
 private:
     struct Seen

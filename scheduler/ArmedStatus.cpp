@@ -43,28 +43,122 @@ std::wstring DurationText(milliseconds span)
     return text;
 }
 
+std::wstring ElapsedText(milliseconds span)
+{
+    const long long total = floor<seconds>(std::max(span, milliseconds(0))).count();
+    if (total < 60)
+    {
+        return Count(total, text::kUnitSecond);
+    }
+    const bool hours = total >= 3600;
+    const long long larger = hours ? total / 3600 : total / 60;
+    const long long smaller = hours ? total % 3600 / 60 : total % 60;
+    std::wstring text = Count(larger, hours ? text::kUnitHour : text::kUnitMinute);
+    if (smaller != 0)
+    {
+        text += L' ' + Count(smaller, hours ? text::kUnitMinute : text::kUnitSecond);
+    }
+    return text;
+}
+
+namespace
+{
+
+// The pattern with %1 replaced.
+std::wstring Filled(std::wstring_view pattern, std::wstring_view value)
+{
+    std::wstring filled(pattern);
+    if (const std::size_t at = filled.find(L"%1"); at != std::wstring::npos)
+    {
+        filled.replace(at, 2, value);
+    }
+    return filled;
+}
+
+// The three ways of saying what the closing waits for: when it happens, some time after, at a time after.
+struct AwaitingTexts
+{
+    std::wstring_view when;
+    std::wstring_view after;
+    std::wstring_view afterAt;
+};
+
+AwaitingTexts TextsFor(Awaited what)
+{
+    switch (what)
+    {
+    case Awaited::Process:
+        return {text::kStatusWhenProcessEnds, text::kStatusAfterProcessBefore, text::kStatusAfterProcessAt};
+    case Awaited::Quiet:
+        return {text::kStatusWhenQuiet, text::kStatusAfterQuietBefore, text::kStatusAfterQuietAt};
+    case Awaited::Window:
+        break;
+    }
+    return {text::kStatusWhenWindowGoes, text::kStatusAfterWindowBefore, text::kStatusAfterWindowAt};
+}
+
+// "7z.exe" for a process; "bilgisayar 5 dk" or "7z.exe 5 dk" for the quiet.
+std::wstring Subject(const Awaiting& awaiting)
+{
+    if (awaiting.what != Awaited::Quiet)
+    {
+        return awaiting.process;
+    }
+    std::wstring subject(awaiting.process.empty() ? text::kStatusQuietComputer : awaiting.process);
+    subject += L' ';
+    subject += DurationText(awaiting.quiet ? awaiting.quiet->needed : minutes(0));
+    return subject;
+}
+
+// " (2 dk 10 sn oldu; işlemci %3, ağ 12 KB/sn)": why it has not closed yet.
+std::wstring Progress(const Awaiting& awaiting)
+{
+    if (!awaiting.quiet)
+    {
+        return {};
+    }
+    const QuietProgress& quiet = *awaiting.quiet;
+    std::wstring progress = L" (" + ElapsedText(quiet.quietFor) + std::wstring(text::kStatusQuietSoFar);
+    if (quiet.processorPercent && quiet.kilobytesPerSecond)
+    {
+        progress += text::kStatusQuietProcessor;
+        progress += FieldText(*quiet.processorPercent);
+        progress += awaiting.process.empty() ? text::kStatusQuietNetwork : text::kStatusQuietInOut;
+        progress +=
+            FieldText(static_cast<int>(std::min<std::uint64_t>(*quiet.kilobytesPerSecond, 999'999'999)));
+        progress += text::kStatusQuietKilobytes;
+    }
+    progress += L')';
+    return progress;
+}
+
+} // namespace
+
 std::wstring ArmedStatusLine(const StatusFacts& closing, LocalSeconds now, Elapsed elapsedNow)
 {
     std::wstring line(closing.rehearsal ? text::kStatusRehearsal : std::wstring_view());
-    line += TextsFor(closing.kind).status;
+    line += scheduler::TextsFor(closing.kind).status;
     if (const auto& after = closing.afterWindow)
     {
+        const AwaitingTexts texts = TextsFor(closing.awaiting.what);
+        const std::wstring subject = Subject(closing.awaiting);
         if (after->at)
         {
-            line += text::kStatusAfterWindowAt;
+            line += Filled(texts.afterAt, subject);
             line += TimeOfDayText(*after->at);
         }
         // "Hemen!" counts its three seconds from the window's end: to the user that is at once.
         else if (after->delay < minutes(1))
         {
-            line += text::kStatusWhenWindowGoes;
+            line += Filled(texts.when, subject);
         }
         else
         {
-            line += text::kStatusAfterWindowBefore;
+            line += Filled(texts.after, subject);
             line += DurationText(after->delay);
             line += text::kStatusAfterWindowAfter;
         }
+        line += Progress(closing.awaiting);
         return line;
     }
     line += L' ';

@@ -10,6 +10,8 @@ struct TickFacts
     bool applicationMode = false; // the closing waits for a window to go
     bool windowChosen = false;    // a window to watch has been picked
     bool targetPending = true;    // the target has still to be computed for this arming
+    // The closing waits for what the program watches itself, not a window: a process to end, or the quiet.
+    bool followsEvent = false;
 };
 
 struct TickDecision
@@ -20,14 +22,22 @@ struct TickDecision
     friend bool operator==(const TickDecision&, const TickDecision&) = default;
 };
 
-// watchedWindowPresent() is asked only in application mode with a chosen window, because answering it
-// walks the desktop.
-template <class WindowPresent>
-TickDecision DecideTick(const TickFacts& facts, WindowPresent&& watchedWindowPresent)
+// stillWaiting() says whether the watched window is still there, or the watched process still runs or the
+// computer is not yet quiet. It is asked only when the answer matters, because answering it walks the
+// desktop or reads the processes; an event is asked once per arming, since what has happened stays so.
+template <class StillWaiting> TickDecision DecideTick(const TickFacts& facts, StillWaiting&& stillWaiting)
 {
     if (!facts.armed)
     {
         return {};
+    }
+    if (facts.followsEvent)
+    {
+        if (!facts.targetPending)
+        {
+            return {.computeTarget = false, .compare = true};
+        }
+        return stillWaiting() ? TickDecision{} : TickDecision{.computeTarget = true, .compare = true};
     }
     if (!facts.applicationMode)
     {
@@ -35,7 +45,7 @@ TickDecision DecideTick(const TickFacts& facts, WindowPresent&& watchedWindowPre
         // confirmed, the clock mode's mark is already set but no target may exist yet.
         return {.computeTarget = false, .compare = !facts.targetPending};
     }
-    if (!facts.windowChosen || watchedWindowPresent())
+    if (!facts.windowChosen || stillWaiting())
     {
         return {};
     }

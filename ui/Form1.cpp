@@ -54,6 +54,7 @@ Form1::Form1(IForm1View& view, Modulum& modulum, const Form1Services& services)
     , services_(services)
     , tray_(services.tray, services.clock, services.events)
     , countdown_(services.countdown, *this)
+    , watch_(services.activity)
 {
 }
 
@@ -181,6 +182,7 @@ void Form1::Disarm()
 {
     modulum_.KapamaAktif = false;
     closing_.Reset();
+    watch_.Stop();
     RestoreKindMark();
     countdown_.Close();
     commandDelay_.reset();
@@ -237,7 +239,10 @@ void Form1::ProgramaGore_Click()
     }
     if (chosen)
     {
+        // The closing follows the window chosen now, whatever it followed before.
+        watch_.Stop();
         closing_.WaitAgain();
+        UpdateAwakeRequest();
     }
 }
 
@@ -256,7 +261,8 @@ void Form1::BtnDorvik_Click()
     // from an earlier arming would fire at once.
     const scheduler::ClockReadings now = ReadClocks();
     closing_.Arm(false, std::nullopt, now);
-    // Armed from the window, the closing is of the kind the menu shows.
+    // Armed from the window, the closing is of the kind the menu shows, and follows the window's choices.
+    watch_.Stop();
     RestoreKindMark();
     if (view_.Checked(MenuItem::SaateGore))
     {
@@ -352,8 +358,13 @@ void Form1::Timer1_Tick()
     const scheduler::TickFacts facts{.armed = modulum_.KapamaAktif,
                                      .applicationMode = view_.Checked(MenuItem::ProgramaGore),
                                      .windowChosen = !platform::IsNone(modulum_.SecilenProgramId),
-                                     .targetPending = closing_.ZamanHesaplanacak()};
-    const scheduler::TickDecision decision = scheduler::DecideTick(facts, [this] {
+                                     .targetPending = closing_.ZamanHesaplanacak(),
+                                     .followsEvent = watch_.Active()};
+    const scheduler::TickDecision decision = scheduler::DecideTick(facts, [&] {
+        if (watch_.Active())
+        {
+            return watch_.StillWaiting(now.elapsed);
+        }
         return modulum_.Pencereler && modulum_.Pencereler->ReturnProcessInfo(modulum_.SecilenProgramId);
     });
     if (decision.computeTarget)

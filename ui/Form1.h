@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "command/CommandLine.h"
+#include "platform/IActivity.h"
 #include "platform/IClock.h"
 #include "platform/IDialogs.h"
 #include "platform/IEventPump.h"
@@ -28,6 +29,7 @@
 #include "ui/IForm1View.h"
 #include "ui/IPickerHost.h"
 #include "ui/Modulum.h"
+#include "ui/TriggerWatch.h"
 
 namespace dorvik
 {
@@ -44,6 +46,7 @@ struct Form1Services
     platform::IEventPump& events;
     IPickerHost& picker;
     ICountdownWarningView& countdown;
+    platform::IActivity& activity;
 };
 
 // The fields of the window that the handlers share.
@@ -89,8 +92,9 @@ public:
     void Form_TaskbarCreated();
     // The computer has woken from sleep or hibernation.
     void Form_Resume();
-    // A command line to arm or cancel, given to this copy at its start or handed on by a later one.
-    command::ExitCode Form_CommandLine(const command::Request& request);
+    // A command line to arm, cancel or put off, given to this copy at its start or handed on by a later one.
+    // A refusal that the exit code alone cannot explain is said in refusal.
+    command::ExitCode Form_CommandLine(const command::Request& request, std::wstring* refusal = nullptr);
     // A command line handed on by a later copy, as it arrived: checked before anything is done. A question
     // ("/durum") gets its answer in answerText as well as its exit code.
     command::ExitCode Form_CopyData(std::wstring_view payload, std::wstring* answerText = nullptr);
@@ -190,6 +194,8 @@ private:
 
     Form1Fields fields_;
     scheduler::ArmedClosing closing_;
+    // A process or the quiet that a closing armed from the command line waits for.
+    TriggerWatch watch_;
     bool closingUnderWay_ = false;
     // The tray menu is open: a menu must not open over itself.
     bool trayMenuOpen_ = false;

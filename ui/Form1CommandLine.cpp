@@ -41,7 +41,7 @@ command::ExitCode Form1::Form_CopyData(std::wstring_view payload, std::wstring* 
     {
         awaitingUntil_.reset();
     }
-    const command::ExitCode answer = Form_CommandLine(request);
+    const command::ExitCode answer = Form_CommandLine(request, answerText);
     if (firstArming && !modulum_.KapamaAktif)
     {
         endWhenIdle_ = true;
@@ -80,7 +80,7 @@ command::ExitCode Form1::AnswerStatus(std::wstring* answerText)
     return command::ExitCode::Done;
 }
 
-command::ExitCode Form1::Form_CommandLine(const command::Request& request)
+command::ExitCode Form1::Form_CommandLine(const command::Request& request, std::wstring* refusal)
 {
     using command::ExitCode;
     if (closingUnderWay_ || modalDepth_ > 0)
@@ -120,11 +120,26 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
     {
         return ExitCode::NoSuchWindow;
     }
+    switch (watch_.Watch(arm))
+    {
+    case TriggerWatch::Start::Watching:
+        break;
+    case TriggerWatch::Start::NoAccess:
+        if (refusal)
+        {
+            *refusal = command::ProcessNoAccessMessage(*arm.process);
+        }
+        [[fallthrough]];
+    case TriggerWatch::Start::NoSuchProcess:
+        return ExitCode::NoSuchWindow;
+    }
 
-    // The state that the same choices made in the window and confirmed with "Evet" leave.
+    // The state that the same choices made in the window and confirmed with "Evet" leave. A process is a
+    // program to follow, as a window is; the quiet of the computer follows no program.
     MarkKindInForce(arm.kind);
-    view_.SetChecked(MenuItem::SaateGore, !arm.program);
-    view_.SetChecked(MenuItem::ProgramaGore, arm.program.has_value());
+    const bool followsProgram = arm.program || arm.process;
+    view_.SetChecked(MenuItem::SaateGore, !followsProgram);
+    view_.SetChecked(MenuItem::ProgramaGore, followsProgram);
     if (arm.program)
     {
         modulum_.SecilenProgramId = watched;
@@ -145,7 +160,7 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request)
 
     const scheduler::ClockReadings now = ReadClocks();
     closing_.Arm(arm.rehearsal, scheduler::Suspends(arm.kind) ? std::optional(arm.kind) : std::nullopt, now);
-    if (!arm.program)
+    if (!arm.program && !watch_.Active())
     {
         HedefZamaniHesapla(now);
         commandDelay_.reset();

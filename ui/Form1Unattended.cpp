@@ -15,7 +15,7 @@ namespace dorvik
 
 void Form1::UpdateAwakeRequest()
 {
-    const std::wstring reason = closing_.AwakeReason(modulum_.KapamaAktif);
+    const std::wstring reason = closing_.AwakeReason(modulum_.KapamaAktif, watch_.Awaited());
     if (reason == awakeReason_)
     {
         return;
@@ -87,7 +87,7 @@ std::optional<std::wstring> Form1::ArmedStatus()
     const scheduler::ClockReadings now = ReadClocks();
     closing_.Observe(now);
     // Application mode: the moment is counted once the watched window has gone, from the choice in force.
-    return closing_.StatusLine(KindInForce(), ChosenMoment(), now);
+    return closing_.StatusLine(KindInForce(), ChosenMoment(), watch_.Describe(), now);
 }
 
 void Form1::UpdateTip()

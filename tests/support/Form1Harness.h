@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/fake/FakeActivity.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeDialogs.h"
 #include "platform/fake/FakeEventPump.h"
@@ -146,6 +147,7 @@ struct Form1Harness
     FakeForm1View view;
     FakePickerHost picker{modulum, view};
     FakeCountdownWarningView countdown;
+    platform::FakeActivity activity;
     Form1 form{view, modulum,
                Form1Services{.clock = clock,
                              .dialogs = dialogs,
@@ -156,7 +158,8 @@ struct Form1Harness
                              .power = power,
                              .events = events,
                              .picker = picker,
-                             .countdown = countdown}};
+                             .countdown = countdown,
+                             .activity = activity}};
 };
 
 } // namespace dorvik::test

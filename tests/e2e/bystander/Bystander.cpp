@@ -16,6 +16,8 @@
 //   --exit-windows=N    call ExitWindowsEx(N, 0) once the windows are open, and log its result
 //   --churn=N           besides the other windows, open and destroy N windows a second ("Geçici"), keeping
 //                       a few of them open at any moment, for as long as the program runs
+//   --busy              keep every processor busy for as long as the program runs, as a render or a build
+//                       does
 #include <windows.h>
 
 #include <cstdio>
@@ -154,6 +156,28 @@ bool StartsWith(std::wstring_view text, std::wstring_view prefix) noexcept
     return text.substr(0, prefix.size()) == prefix;
 }
 
+DWORD WINAPI Spin(void*) noexcept
+{
+    volatile unsigned long long turns = 0;
+    for (;;)
+    {
+        turns = turns + 1;
+    }
+}
+
+void KeepEveryProcessorBusy()
+{
+    SYSTEM_INFO system{};
+    ::GetSystemInfo(&system);
+    for (DWORD i = 0; i < system.dwNumberOfProcessors; ++i)
+    {
+        if (const HANDLE thread = ::CreateThread(nullptr, 0, &Spin, nullptr, 0, nullptr))
+        {
+            ::CloseHandle(thread);
+        }
+    }
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
@@ -242,6 +266,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         else if (StartsWith(argument, L"--churn="))
         {
             state.churnPerSecond = std::wcstol(argv[i] + 8, nullptr, 10);
+        }
+        else if (argument == L"--busy")
+        {
+            KeepEveryProcessorBusy();
         }
         else if (StartsWith(argument, L"--exit-windows="))
         {

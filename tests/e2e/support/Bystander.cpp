@@ -96,7 +96,11 @@ Bystander Bystander::Start(const BystanderOptions& options)
     }
     if (options.churnPerSecond > 0)
     {
-        arguments += L"--churn=" + std::to_wstring(options.churnPerSecond);
+        arguments += L"--churn=" + std::to_wstring(options.churnPerSecond) + L" ";
+    }
+    if (options.busy)
+    {
+        arguments += L"--busy";
     }
 
     Bystander bystander(ChildProcess::Start(HelperPath(L"dorvik_bystander.exe"), {arguments, {}, {}}),

@@ -38,6 +38,8 @@ struct BystanderOptions
     std::optional<unsigned> exitWindowsFlags;
     // Open and destroy this many more windows a second, for as long as the bystander runs.
     int churnPerSecond = 0;
+    // Keep every processor busy for as long as the bystander runs.
+    bool busy = false;
 };
 
 class Bystander

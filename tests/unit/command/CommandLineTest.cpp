@@ -69,6 +69,20 @@ ArmRequest Watching(ArmRequest arm, std::wstring title)
     return arm;
 }
 
+ArmRequest AfterProcess(ArmRequest arm, std::wstring process)
+{
+    arm.process = std::move(process);
+    return arm;
+}
+
+ArmRequest Quiet(ArmRequest arm, int minutes, int processorPercent = 10, std::uint32_t kilobytes = 50)
+{
+    arm.quiet = std::chrono::minutes{minutes};
+    arm.processorPercent = processorPercent;
+    arm.kilobytesPerSecond = kilobytes;
+    return arm;
+}
+
 ArmRequest Rehearsed(ArmRequest arm)
 {
     arm.rehearsal = true;
@@ -136,6 +150,13 @@ INSTANTIATE_TEST_SUITE_P(
         Arms({L"/saat", L"7:05", L"-DENEME"}, Rehearsed(At(Shutdown, 7, 5, 0))),
         Arms({L"/deneme", L"/uyku", L"/program", L"X"}, Rehearsed(Watching(Now(Sleep), L"X"))),
         PutsOff({L"/ertele", L"10"}, 10), PutsOff({L"-ERTELE", L"1440"}, 1440),
+        Arms({L"/surec", L"7z.exe"}, AfterProcess(Now(Shutdown), L"7z.exe")),
+        Arms({L"/r", L"/PROCESS", L"1234", L"/sonra", L"10"}, AfterProcess(After(Restart, 10), L"1234")),
+        Arms({L"/sessiz", L"5"}, Quiet(Now(Shutdown), 5)),
+        Arms({L"/uyku", L"/surec", L"ffmpeg", L"/sessiz", L"240", L"/islemci", L"1", L"/ag", L"1000000"},
+             Quiet(AfterProcess(Now(Sleep), L"ffmpeg"), 240, 1, 1'000'000)),
+        Arms({L"/sessiz", L"1", L"/ag", L"100", L"/islemci", L"100", L"/saat", L"6:00"},
+             Quiet(At(Shutdown, 6, 0, 0), 1, 100, 100)),
 
         Refuses({L"/bilinmez"}, L"'/bilinmez' tanınmayan"),
         Refuses({L"/hemen", L"yarın"}, L"'yarın' tanınmayan"),
@@ -175,7 +196,17 @@ INSTANTIATE_TEST_SUITE_P(
         Refuses({L"/ertele"}, L"'/ertele' bir dakika"),
         Refuses({L"/ertele", L"0"}, L"'0' geçerli bir dakika sayısı değil: /ertele 1 ile 1440"),
         Refuses({L"/ertele", L"5", L"/kapat"}, L"'/kapat' ile /ertele"),
-        Refuses({L"/kapat", L"/ertele", L"5"}, L"'/kapat' ile /ertele")));
+        Refuses({L"/kapat", L"/ertele", L"5"}, L"'/kapat' ile /ertele"),
+        Refuses({L"/surec"}, L"'/surec' bir işlem adı"), Refuses({L"/surec", L""}, L"'/surec' bir işlem adı"),
+        Refuses({L"/surec", L"a", L"/process", L"b"}, L"'/process' ikinci kez"),
+        Refuses({L"/program", L"X", L"/surec", L"Y"}, L"/program ile /surec"),
+        Refuses({L"/sessiz", L"5", L"/program", L"X"}, L"/program ile /sessiz"),
+        Refuses({L"/sessiz", L"0"}, L"'0' geçerli bir dakika sayısı değil: /sessiz 1 ile 240"),
+        Refuses({L"/sessiz", L"241"}, L"'241' geçerli bir dakika"),
+        Refuses({L"/sessiz", L"5", L"/islemci", L"101"}, L"'101' geçerli bir yüzde değil: /islemci"),
+        Refuses({L"/sessiz", L"5", L"/ag", L"1000001"}, L"'1000001' geçerli bir KB/sn"),
+        Refuses({L"/sessiz", L"5", L"/ag"}, L"'/ag' saniyede kaç KB"),
+        Refuses({L"/islemci", L"20", L"/hemen"}, L"'/islemci' yalnızca /sessiz")));
 
 TEST(RefuseWhatTheComputerCannotDo, RefusesHibernationOnlyWhereItIsSwitchedOff)
 {

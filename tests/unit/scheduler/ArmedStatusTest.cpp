@@ -38,6 +38,20 @@ StatusFacts Waiting(ClosingKind kind, Moment after)
     return {kind, false, after, {}};
 }
 
+StatusFacts Following(StatusFacts closing, Awaiting awaiting)
+{
+    closing.awaiting = std::move(awaiting);
+    return closing;
+}
+
+const Awaiting kSevenZip{Awaited::Process, L"7z.exe", std::nullopt};
+
+Awaiting QuietOf(std::wstring process, std::chrono::milliseconds quietFor, std::optional<int> percent,
+                 std::optional<std::uint64_t> kilobytes)
+{
+    return {Awaited::Quiet, std::move(process), QuietProgress{5min, quietFor, percent, kilobytes}};
+}
+
 StatusFacts Rehearsed(StatusFacts closing)
 {
     closing.rehearsal = true;
@@ -77,6 +91,24 @@ INSTANTIATE_TEST_SUITE_P(
                    L"Deneme: Yeniden başlatma 23:30:00 (1 sa 12 dk kaldı)"},
         StatusCase{"RehearsalWaitingForTheWindow", Rehearsed(Waiting(Shutdown, {30min, std::nullopt})),
                    L"Deneme: Kapatma: izlenen pencere kapandıktan 30 dk sonra"},
+        StatusCase{"WhenTheProcessEnds", Following(Waiting(Shutdown, {3s, std::nullopt}), kSevenZip),
+                   L"Kapatma: izlenen işlem (7z.exe) bitince"},
+        StatusCase{"DelayAfterTheProcess", Following(Waiting(Sleep, {30min, std::nullopt}), kSevenZip),
+                   L"Uyku: izlenen işlem (7z.exe) bittikten 30 dk sonra"},
+        StatusCase{"TimeOfDayAfterTheProcess",
+                   Following(Waiting(Restart, {0s, TimeOfDay{6, 0, 0}}), kSevenZip),
+                   L"Yeniden başlatma: izlenen işlem (7z.exe) bittikten sonra saat 06:00:00"},
+        StatusCase{"QuietComputerSoFar",
+                   Following(Waiting(Shutdown, {3s, std::nullopt}), QuietOf(L"", 130s, 3, 12)),
+                   L"Kapatma: bilgisayar 5 dk sessiz kalınca (2 dk 10 sn oldu; işlemci %3, ağ 12 KB/sn)"},
+        StatusCase{
+            "QuietNotYetMeasured",
+            Following(Waiting(Shutdown, {3s, std::nullopt}), QuietOf(L"", 0s, std::nullopt, std::nullopt)),
+            L"Kapatma: bilgisayar 5 dk sessiz kalınca (0 sn oldu)"},
+        StatusCase{"QuietProcessThenAnHour",
+                   Following(Waiting(Hibernate, {1h, std::nullopt}), QuietOf(L"ffmpeg", 4min, 0, 0)),
+                   L"Hazırda bekletme: ffmpeg 5 dk sessiz kaldıktan 1 sa sonra (4 dk oldu; işlemci %0, G/Ç 0 "
+                   L"KB/sn)"},
         StatusCase{"WhenTheWindowGoes", Waiting(Shutdown, {3s, std::nullopt}),
                    L"Kapatma: izlenen pencere kapanınca"},
         StatusCase{"DelayAfterTheWindow", Waiting(Shutdown, {30min, std::nullopt}),

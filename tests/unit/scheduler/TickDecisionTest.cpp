@@ -1,4 +1,5 @@
-// What a tick does in each state, and that it walks the desktop only when the answer matters.
+// What a tick does in each state, and that it walks the desktop or reads the processes only when the answer
+// matters.
 #include "scheduler/TickDecision.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
         TickCase{"ApplicationModeWindowGone", {true, true, true, true}, false, kComputeAndCompare, true},
         TickCase{
             "ApplicationModeGoneAgainAfterTargetComputed", {true, true, true, false}, false, kCompare, true},
-        TickCase{"ApplicationModeBackAfterTargetComputed", {true, true, true, false}, true, kNothing, true}),
+        TickCase{"ApplicationModeBackAfterTargetComputed", {true, true, true, false}, true, kNothing, true},
+        TickCase{"EventAwaited", {true, false, false, true, true}, true, kNothing, true},
+        TickCase{"EventHappened", {true, true, false, true, true}, false, kComputeAndCompare, true},
+        TickCase{"EventHappenedBefore", {true, false, false, false, true}, true, kCompare, false}),
     [](const testing::TestParamInfo<TickCase>& param) { return std::string(param.param.name); });
 
 } // namespace

@@ -1,0 +1,76 @@
+// When the computer, or a process, has gone quiet: so many whole minutes in a row with the processor and the
+// network (or the process's input and output) under their limits, from readings of cumulative counters taken
+// at every tick.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+#include "scheduler/HedefZaman.h"
+
+namespace dorvik::scheduler
+{
+
+// Cumulative counters, as Windows keeps them; each may be missing from a reading.
+struct LoadReading
+{
+    // Processor time spent working, in 100-nanosecond units (all processors together).
+    std::optional<std::uint64_t> busy;
+    // Processor time there was, working or idle, in the same units; missing for a process, whose share is
+    // measured against the elapsed time on every processor.
+    std::optional<std::uint64_t> total;
+    // Bytes in and out: of the network for the computer, of all input and output for a process.
+    std::optional<std::uint64_t> bytes;
+};
+
+struct QuietLimits
+{
+    std::chrono::minutes needed{5};
+    int processorPercent = 10;
+    std::uint64_t kilobytesPerSecond = 50;
+};
+
+class QuietRule
+{
+public:
+    explicit QuietRule(QuietLimits limits, unsigned processors = 1) noexcept
+        : limits_(limits)
+        , processors_(processors == 0 ? 1 : processors)
+    {
+    }
+
+    // A reading of the counters at this elapsed time. The interval since the last good reading is judged: a
+    // busy one starts the count again; one whose counters are missing, went back or wrapped, or that lasted
+    // far longer than a tick (the program stood still, the computer slept) is passed over, neither counted
+    // nor held against the quiet.
+    void Add(Elapsed at, const LoadReading& reading);
+
+    bool Reached() const noexcept { return quietFor_ >= limits_.needed; }
+
+    const QuietLimits& Limits() const noexcept { return limits_; }
+
+    // How long it has been quiet in a row.
+    std::chrono::milliseconds QuietFor() const noexcept { return quietFor_; }
+
+    // The last interval judged: the processor's share in percent, and the bytes a second in kilobytes.
+    std::optional<int> ProcessorPercent() const noexcept { return processorPercent_; }
+
+    std::optional<std::uint64_t> KilobytesPerSecond() const noexcept { return kilobytesPerSecond_; }
+
+private:
+    struct Baseline
+    {
+        Elapsed at;
+        LoadReading reading;
+    };
+
+    QuietLimits limits_;
+    unsigned processors_;
+    std::optional<Baseline> last_;
+    std::chrono::milliseconds quietFor_{0};
+    std::optional<int> processorPercent_;
+    std::optional<std::uint64_t> kilobytesPerSecond_;
+};
+
+} // namespace dorvik::scheduler

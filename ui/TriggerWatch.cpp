@@ -1,0 +1,182 @@
+#include "ui/TriggerWatch.h"
+
+#include <algorithm>
+
+namespace dorvik
+{
+
+namespace
+{
+
+constexpr wchar_t AsciiLower(wchar_t c) noexcept
+{
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
+
+// Only ASCII letters fold, as in Windows' image names of programs; another letter must match as it is.
+bool EqualsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) noexcept
+{
+    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+std::wstring_view WithoutExe(std::wstring_view name) noexcept
+{
+    constexpr std::wstring_view kExe = L".exe";
+    if (name.size() > kExe.size() && EqualsIgnoringAsciiCase(name.substr(name.size() - kExe.size()), kExe))
+    {
+        name.remove_suffix(kExe.size());
+    }
+    return name;
+}
+
+} // namespace
+
+bool ProcessNameMatches(std::wstring_view imageName, std::wstring_view asked)
+{
+    return EqualsIgnoringAsciiCase(WithoutExe(imageName), WithoutExe(asked));
+}
+
+std::optional<std::uint64_t> NetworkBytes(std::span<const platform::NetworkInterface> interfaces)
+{
+    if (interfaces.empty())
+    {
+        return std::nullopt;
+    }
+    std::uint64_t bytes = 0;
+    for (const platform::NetworkInterface& counters : interfaces)
+    {
+        if (counters.up && !counters.loopback && !counters.filter)
+        {
+            bytes += counters.received + counters.sent;
+        }
+    }
+    return bytes;
+}
+
+TriggerWatch::Start TriggerWatch::Watch(const command::ArmRequest& arm)
+{
+    Stop();
+    if (arm.process)
+    {
+        const std::wstring& asked = *arm.process;
+        // All digits, and an id Windows can have: the process is asked for by its id.
+        if (const std::optional<std::uint32_t> id = command::ParseNumber(asked, 0, 0xFFFF'FFFFu))
+        {
+            switch (activity_.HoldProcess(*id))
+            {
+            case platform::ProcessHold::NotRunning:
+                return Start::NoSuchProcess;
+            case platform::ProcessHold::NoAccess:
+                return Start::NoAccess;
+            case platform::ProcessHold::Held:
+                held_ = true;
+                break;
+            }
+        }
+        else if (activity_
+                     .CountProcesses([&](std::wstring_view name) { return ProcessNameMatches(name, asked); })
+                     .value_or(0) == 0)
+        {
+            return Start::NoSuchProcess;
+        }
+        process_ = asked;
+        what_ = held_ ? What::ProcessHeld : What::ProcessNamed;
+    }
+    if (arm.quiet)
+    {
+        quiet_.emplace(scheduler::QuietLimits{.needed = *arm.quiet,
+                                              .processorPercent = arm.processorPercent,
+                                              .kilobytesPerSecond = arm.kilobytesPerSecond},
+                       activity_.Processors());
+        what_ = What::Quiet;
+    }
+    return Start::Watching;
+}
+
+void TriggerWatch::Stop()
+{
+    if (held_)
+    {
+        activity_.ReleaseProcess();
+    }
+    what_ = What::Nothing;
+    process_.clear();
+    held_ = false;
+    quiet_.reset();
+}
+
+scheduler::Awaited TriggerWatch::Awaited() const noexcept
+{
+    switch (what_)
+    {
+    case What::ProcessNamed:
+    case What::ProcessHeld:
+        return scheduler::Awaited::Process;
+    case What::Quiet:
+        return scheduler::Awaited::Quiet;
+    case What::Nothing:
+        break;
+    }
+    return scheduler::Awaited::Window;
+}
+
+platform::ProcessChoice TriggerWatch::Choice() const
+{
+    platform::ProcessChoice choice;
+    choice.held = held_;
+    if (!held_)
+    {
+        choice.named = [asked = process_](std::wstring_view name) { return ProcessNameMatches(name, asked); };
+    }
+    return choice;
+}
+
+bool TriggerWatch::StillWaiting(scheduler::Elapsed now)
+{
+    switch (what_)
+    {
+    case What::ProcessNamed:
+        // Every process of the name counts, one started after the arming too; a list that cannot be read
+        // says nothing has ended.
+        return activity_
+                   .CountProcesses(
+                       [this](std::wstring_view name) { return ProcessNameMatches(name, process_); })
+                   .value_or(1) > 0;
+    case What::ProcessHeld:
+        return !activity_.HeldProcessEnded();
+    case What::Quiet: {
+        platform::LoadCounters load;
+        if (process_.empty())
+        {
+            load = activity_.ComputerLoad();
+            const std::optional<std::vector<platform::NetworkInterface>> interfaces =
+                activity_.NetworkInterfaces();
+            load.bytes = interfaces ? NetworkBytes(*interfaces) : std::nullopt;
+        }
+        else
+        {
+            load = activity_.ProcessLoad(Choice());
+        }
+        quiet_->Add(now, {.busy = load.busy, .total = load.total, .bytes = load.bytes});
+        return !quiet_->Reached();
+    }
+    case What::Nothing:
+        break;
+    }
+    return false;
+}
+
+scheduler::Awaiting TriggerWatch::Describe() const
+{
+    scheduler::Awaiting awaiting{.what = Awaited(), .process = process_, .quiet = std::nullopt};
+    if (quiet_)
+    {
+        awaiting.quiet = scheduler::QuietProgress{.needed = quiet_->Limits().needed,
+                                                  .quietFor = quiet_->QuietFor(),
+                                                  .processorPercent = quiet_->ProcessorPercent(),
+                                                  .kilobytesPerSecond = quiet_->KilobytesPerSecond()};
+    }
+    return awaiting;
+}
+
+} // namespace dorvik

@@ -19,6 +19,7 @@
 #include "platform/win32/Handles.h"
 #include "resources/UiText.h"
 #include "support/Bystander.h"
+#include "support/CommandLine.h"
 #include "support/Controls.h"
 #include "support/DorvikApp.h"
 #include "support/MessageBoxes.h"
@@ -360,10 +361,24 @@ void MeasureProcessor(std::vector<Row>& rows, seconds span)
         DorvikApp app = DorvikApp::Start();
         AddProcessorRow(rows, "idle", ProcessorOver(L"dorvik.exe", span), bare, span);
     }
+    ProcessorFigures clockMode;
     {
         DorvikApp app = DorvikApp::Start();
         ArmInClockMode(app);
-        AddProcessorRow(rows, "armed in clock mode", ProcessorOver(L"dorvik.exe", span), bare, span);
+        clockMode = ProcessorOver(L"dorvik.exe", span);
+        AddProcessorRow(rows, "armed in clock mode", clockMode, bare, span);
+    }
+    {
+        // The quiet is sampled at every tick: the processor's counters and every network interface's.
+        DorvikApp app = DorvikApp::Start();
+        if (RunDorvik(L"/sessiz 240").exitCode != 0u)
+        {
+            throw std::runtime_error("the quiet wait could not be armed");
+        }
+        const ProcessorFigures quiet = ProcessorOver(L"dorvik.exe", span);
+        AddProcessorRow(rows, "waiting for a quiet computer (/sessiz)", quiet, bare, span);
+        rows.push_back({"Processor time, quiet wait beside clock-mode wait (ms)", Figures(quiet),
+                        Figures(clockMode), Ratio(quiet.own + quiet.server, clockMode.own + clockMode.server)});
     }
     {
         ChildProcess bystander =

@@ -11,6 +11,7 @@
 #include "platform/win32/Win32Activity.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32EventLog.h"
 #include "platform/win32/Win32Icons.h"
 #include "platform/win32/Win32Instance.h"
 #include "platform/win32/Win32Output.h"
@@ -53,8 +54,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     command::RefuseWhatTheComputerCannotDo(request, win32::HibernationAllowed());
     win32::Win32Output output;
     output.SetOnUsersDesktop(win32::ProcessOnUsersDesktop());
+    win32::Win32EventLog eventLog;
     // The usage and a usage error are answered before anything else, so that no other copy is touched.
-    if (const auto answer = command::AnswerAtOnce(request, output))
+    if (const auto answer = command::AnswerAtOnce(request, arguments, output, eventLog))
     {
         return static_cast<int>(*answer);
     }
@@ -62,7 +64,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     // The program's place is taken before any window exists: of two copies started at the same moment,
     // exactly one goes on. A copy that only asks or cancels never takes it.
     win32::Win32Instance singleInstance(L"Local\\Dorvik.SingleInstance");
-    if (const auto answer = command::AnswerThroughRunningCopy(request, arguments, singleInstance, output))
+    if (const auto answer =
+            command::AnswerThroughRunningCopy(request, arguments, singleInstance, output, eventLog))
     {
         return static_cast<int>(*answer);
     }
@@ -103,7 +106,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                              .events = loop,
                              .picker = picker,
                              .countdown = countdown,
-                             .activity = activity});
+                             .activity = activity,
+                             .eventLog = eventLog});
     window.Attach(form);
     countdown.Attach(form.Countdown());
     form.Form_Load();
@@ -124,8 +128,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         {
             // An answer left on the screen must not keep another start from the window meanwhile.
             singleInstance.LetGo();
-            output.Print(platform::OutputStream::Error,
-                         refusal.empty() ? command::OutcomeMessage(answer, request) : refusal);
+            const std::wstring said = refusal.empty() ? command::OutcomeMessage(answer, request) : refusal;
+            output.Print(platform::OutputStream::Error, said);
+            command::RecordRefusal(request, answer, said, arguments, eventLog);
             return static_cast<int>(answer);
         }
     }

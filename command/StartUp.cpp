@@ -2,13 +2,33 @@
 
 #include "command/Payload.h"
 #include "resources/UiText.h"
+#include "scheduler/ClockField.h"
 
 namespace dorvik::command
 {
 
 using platform::OutputStream;
 
-std::optional<ExitCode> AnswerAtOnce(const Request& request, platform::IOutput& output)
+void RecordRefusal(const Request& request, ExitCode code, std::wstring_view said,
+                   std::span<const std::wstring> arguments, platform::IEventLog& log)
+{
+    if (code == ExitCode::Done || (code == ExitCode::NothingToCancel && request.action == Action::Status))
+    {
+        return;
+    }
+    std::wstring line;
+    for (const std::wstring& argument : arguments)
+    {
+        line += line.empty() ? L"" : L" ";
+        line += argument;
+    }
+    log.Write({.id = platform::EventId::Refused,
+               .level = platform::EventLevel::Warning,
+               .inserts = {scheduler::FieldText(static_cast<int>(code)), std::wstring(said), line}});
+}
+
+std::optional<ExitCode> AnswerAtOnce(const Request& request, std::span<const std::wstring> arguments,
+                                     platform::IOutput& output, platform::IEventLog& log)
 {
     if (request.action == Action::ShowUsage)
     {
@@ -18,21 +38,40 @@ std::optional<ExitCode> AnswerAtOnce(const Request& request, platform::IOutput& 
     if (request.action == Action::Invalid)
     {
         output.Print(OutputStream::Error, request.error);
+        RecordRefusal(request, ExitCodeOf(request), request.error, arguments, log);
         return ExitCodeOf(request);
     }
     return std::nullopt;
 }
 
+namespace
+{
+
+// Says the answer where the caller reads it, and records a refusal.
+ExitCode Answer(const Request& request, ExitCode code, OutputStream stream, std::wstring_view said,
+                std::span<const std::wstring> arguments, platform::IOutput& output, platform::IEventLog& log)
+{
+    if (!said.empty())
+    {
+        output.Print(stream, said);
+    }
+    RecordRefusal(request, code, said, arguments, log);
+    return code;
+}
+
+} // namespace
+
 std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
                                                  std::span<const std::wstring> arguments,
-                                                 platform::IInstance& instance, platform::IOutput& output)
+                                                 platform::IInstance& instance, platform::IOutput& output,
+                                                 platform::IEventLog& log)
 {
     // Its window, its icon and its warnings would reach nobody, and whoever is logged on could not cancel
     // what it armed.
     if (!instance.OnUsersDesktop())
     {
-        output.Print(OutputStream::Error, OutcomeMessage(ExitCode::NotOnUsersDesktop, request));
-        return ExitCode::NotOnUsersDesktop;
+        return Answer(request, ExitCode::NotOnUsersDesktop, OutputStream::Error,
+                      OutcomeMessage(ExitCode::NotOnUsersDesktop, request), arguments, output, log);
     }
     const bool arms = request.action == Action::Arm;
     const bool asks = request.action == Action::Cancel || request.action == Action::Status ||
@@ -55,14 +94,14 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
     // A copy that only asks or cancels holds no place: another start or another script goes on meanwhile.
     if (asks && !instance.RunningCopyExists())
     {
-        output.Print(answerStream, OutcomeMessage(ExitCode::NothingToCancel, request));
-        return ExitCode::NothingToCancel;
+        return Answer(request, ExitCode::NothingToCancel, answerStream,
+                      OutcomeMessage(ExitCode::NothingToCancel, request), arguments, output, log);
     }
     const std::optional<std::wstring> payload = EncodeArguments(arguments);
     if (!payload)
     {
-        output.Print(OutputStream::Error, text::kCommandTooLong);
-        return ExitCode::UsageError;
+        return Answer(request, ExitCode::UsageError, OutputStream::Error, text::kCommandTooLong, arguments,
+                      output, log);
     }
     // A script, a shortcut or a task that arms gets its answer and ends: the closing waits in a copy of its
     // own, which the task's end, its time limit or its "Stop" cannot take with it. Should that copy not
@@ -84,8 +123,8 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
     if (answer.handOver == platform::HandOver::NotFound)
     {
         // Nothing was handed over, so nothing changed: trying again is safe.
-        output.Print(OutputStream::Error, text::kCommandNoAnswer);
-        return ExitCode::Busy;
+        return Answer(request, ExitCode::Busy, OutputStream::Error, text::kCommandNoAnswer, arguments, output,
+                      log);
     }
     // Handed over without an answer: the running copy may carry it out yet, so "busy" would be a false
     // answer.
@@ -103,13 +142,11 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
     // A status, and the new moment of a postponement; a refusal the running copy put in words of its own.
     if (!answer.text.empty())
     {
-        output.Print(code == ExitCode::Done ? OutputStream::Output : OutputStream::Error, answer.text);
+        return Answer(request, code, code == ExitCode::Done ? OutputStream::Output : OutputStream::Error,
+                      answer.text, arguments, output, log);
     }
-    else if (const std::wstring message = OutcomeMessage(code, request); !message.empty())
-    {
-        output.Print(code == ExitCode::NothingToCancel ? answerStream : OutputStream::Error, message);
-    }
-    return code;
+    return Answer(request, code, code == ExitCode::NothingToCancel ? answerStream : OutputStream::Error,
+                  OutcomeMessage(code, request), arguments, output, log);
 }
 
 } // namespace dorvik::command

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "command/CommandLine.h"
+#include "platform/IEventLog.h"
 #include "platform/IInstance.h"
 #include "platform/IOutput.h"
 
@@ -14,7 +15,8 @@ namespace dorvik::command
 
 // The usage asked for, or a usage error: answered at once, before the program looks for another copy, so
 // that nothing changes anywhere. Nothing for every other request.
-std::optional<ExitCode> AnswerAtOnce(const Request& request, platform::IOutput& output);
+std::optional<ExitCode> AnswerAtOnce(const Request& request, std::span<const std::wstring> arguments,
+                                     platform::IOutput& output, platform::IEventLog& log);
 
 // Refuses every start where no user sees the desktop. A request to arm, cancel or ask is handed to the copy
 // that holds the program's place, whose answer ends this one; with none running there is nothing to cancel or
@@ -24,6 +26,12 @@ std::optional<ExitCode> AnswerAtOnce(const Request& request, platform::IOutput& 
 // arming when no waiting copy could be started, which this copy then carries out itself, holding the place.
 std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
                                                  std::span<const std::wstring> arguments,
-                                                 platform::IInstance& instance, platform::IOutput& output);
+                                                 platform::IInstance& instance, platform::IOutput& output,
+                                                 platform::IEventLog& log);
+
+// Every refusal of a command line leaves a record for the administrator: its exit code, what it said and the
+// command line. A status that finds nothing armed is an answer, not a refusal.
+void RecordRefusal(const Request& request, ExitCode code, std::wstring_view said,
+                   std::span<const std::wstring> arguments, platform::IEventLog& log);
 
 } // namespace dorvik::command

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "resources/UiText.h"
+#include "scheduler/KindTexts.h"
 
 namespace dorvik::power
 {
@@ -27,6 +28,23 @@ platform::PowerOutcome RequestClosing(scheduler::ClosingKind kind, platform::IPo
         return power.Suspend(kind == scheduler::ClosingKind::Hibernate);
     }
     return power.RequestExitWindows(ExitFlagsFor(kind), kShutdownReason);
+}
+
+// The request and its result, written once the request is made: the record never holds the closing up.
+void RecordRequest(scheduler::ClosingKind kind, const platform::PowerOutcome& outcome,
+                   platform::IEventLog& log)
+{
+    std::wstring kindWord(scheduler::TextsFor(kind).status);
+    if (outcome.succeeded)
+    {
+        log.Write({.id = platform::EventId::Requested,
+                   .level = platform::EventLevel::Information,
+                   .inserts = {kindWord}});
+        return;
+    }
+    log.Write({.id = platform::EventId::RequestFailed,
+               .level = platform::EventLevel::Error,
+               .inserts = {kindWord, outcome.systemMessage}});
 }
 
 void ReportFailure(const platform::PowerOutcome& outcome, platform::IDialogs& dialogs)
@@ -72,15 +90,19 @@ ClosingResult KapamayiUygula(IClosingWindow& window, platform::NotifyIconData& t
 
     platform::ProcessEventsFor(services.events, services.clock, kClosingWait);
 
+    const scheduler::ClosingKind kind = window.KindToCarryOut();
     if (rehearsal)
     {
+        services.eventLog.Write({.id = platform::EventId::Rehearsed,
+                                 .level = platform::EventLevel::Information,
+                                 .inserts = {std::wstring(scheduler::TextsFor(kind).status)}});
         return ClosingResult::Rehearsed;
     }
-    const scheduler::ClosingKind kind = window.KindToCarryOut();
     // After a sleep the program is still there, and so is its icon.
     if (scheduler::Suspends(kind))
     {
         const platform::PowerOutcome outcome = RequestClosing(kind, services.power);
+        RecordRequest(kind, outcome, services.eventLog);
         if (!outcome.succeeded)
         {
             ReportFailure(outcome, services.dialogs);
@@ -89,7 +111,9 @@ ClosingResult KapamayiUygula(IClosingWindow& window, platform::NotifyIconData& t
         return ClosingResult::Suspended;
     }
     services.tray.Notify(platform::TrayMessage::Delete, tepsiKaydi);
-    if (const platform::PowerOutcome outcome = RequestClosing(kind, services.power); !outcome.succeeded)
+    const platform::PowerOutcome outcome = RequestClosing(kind, services.power);
+    RecordRequest(kind, outcome, services.eventLog);
+    if (!outcome.succeeded)
     {
         ReportFailure(outcome, services.dialogs);
     }

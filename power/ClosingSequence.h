@@ -7,6 +7,7 @@
 
 #include "platform/IClock.h"
 #include "platform/IDialogs.h"
+#include "platform/IEventLog.h"
 #include "platform/IEventPump.h"
 #include "platform/IPower.h"
 #include "platform/IRuntime.h"
@@ -40,6 +41,7 @@ struct ClosingServices
     platform::IPower& power;
     platform::IDialogs& dialogs;
     platform::IRuntime& runtime;
+    platform::IEventLog& eventLog;
 };
 
 platform::ExitFlags ExitFlagsFor(scheduler::ClosingKind kind);

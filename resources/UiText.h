@@ -86,7 +86,7 @@ inline constexpr auto kBtnVazgec = L"&Vazgeç"sv;
 inline constexpr auto kBtnErtele = L"&10 Dakika Ertele"sv;
 
 // An armed closing in one line, as the icon's tip and "/durum" give it: "Kapatma 23:30:00 (1 sa 12 dk
-// kaldı)", "Kapatma: izlenen pencere kapandıktan 30 dk sonra".
+// kaldı)", "Kapatma: izlenen pencere kapandıktan 30 dk sonra" (the moment after the kind and ": ").
 inline constexpr auto kStatusShutdown = L"Kapatma"sv;
 inline constexpr auto kStatusRestart = L"Yeniden başlatma"sv;
 inline constexpr auto kStatusLogOff = L"Oturum kapatma"sv;
@@ -94,18 +94,18 @@ inline constexpr auto kStatusSleep = L"Uyku"sv;
 inline constexpr auto kStatusHibernate = L"Hazırda bekletme"sv;
 inline constexpr auto kStatusRehearsal = L"Deneme: "sv;
 inline constexpr auto kStatusLeft = L" kaldı)"sv;
-inline constexpr auto kStatusWhenWindowGoes = L": izlenen pencere kapanınca"sv;
-inline constexpr auto kStatusAfterWindowBefore = L": izlenen pencere kapandıktan "sv;
+inline constexpr auto kStatusWhenWindowGoes = L"izlenen pencere kapanınca"sv;
+inline constexpr auto kStatusAfterWindowBefore = L"izlenen pencere kapandıktan "sv;
 inline constexpr auto kStatusAfterWindowAfter = L" sonra"sv;
-inline constexpr auto kStatusAfterWindowAt = L": izlenen pencere kapandıktan sonra saat "sv;
+inline constexpr auto kStatusAfterWindowAt = L"izlenen pencere kapandıktan sonra saat "sv;
 // The same for a process ('%1' its name or number) and for the quiet ('%1' "bilgisayar 5 dk", "7z.exe 5 dk"),
 // with how far the quiet has come: " (2 dk 10 sn oldu; işlemci %3, ağ 12 KB/sn)".
-inline constexpr auto kStatusWhenProcessEnds = L": izlenen işlem (%1) bitince"sv;
-inline constexpr auto kStatusAfterProcessBefore = L": izlenen işlem (%1) bittikten "sv;
-inline constexpr auto kStatusAfterProcessAt = L": izlenen işlem (%1) bittikten sonra saat "sv;
-inline constexpr auto kStatusWhenQuiet = L": %1 sessiz kalınca"sv;
-inline constexpr auto kStatusAfterQuietBefore = L": %1 sessiz kaldıktan "sv;
-inline constexpr auto kStatusAfterQuietAt = L": %1 sessiz kaldıktan sonra saat "sv;
+inline constexpr auto kStatusWhenProcessEnds = L"izlenen işlem (%1) bitince"sv;
+inline constexpr auto kStatusAfterProcessBefore = L"izlenen işlem (%1) bittikten "sv;
+inline constexpr auto kStatusAfterProcessAt = L"izlenen işlem (%1) bittikten sonra saat "sv;
+inline constexpr auto kStatusWhenQuiet = L"%1 sessiz kalınca"sv;
+inline constexpr auto kStatusAfterQuietBefore = L"%1 sessiz kaldıktan "sv;
+inline constexpr auto kStatusAfterQuietAt = L"%1 sessiz kaldıktan sonra saat "sv;
 inline constexpr auto kStatusQuietComputer = L"bilgisayar"sv;
 inline constexpr auto kStatusQuietSoFar = L" oldu"sv;
 inline constexpr auto kStatusQuietProcessor = L"; işlemci %"sv;
@@ -123,6 +123,14 @@ inline constexpr auto kAwakeAtAfter = L" için kurulu"sv;
 inline constexpr auto kAwakeWatching = L"Dorvik: kapama kurulu, izlenen pencerenin kapanması bekleniyor"sv;
 inline constexpr auto kAwakeWatchingProcess = L"Dorvik: kapama kurulu, izlenen işlemin bitmesi bekleniyor"sv;
 inline constexpr auto kAwakeWatchingQuiet = L"Dorvik: kapama kurulu, sessizlik bekleniyor"sv;
+
+// What the records in the Application log say of where a closing was armed, cancelled or put off; the
+// sentences themselves are the message table's (messages.mc).
+inline constexpr auto kEventFromWindow = L"pencere"sv;
+inline constexpr auto kEventFromCommandLine = L"komut satırı"sv;
+inline constexpr auto kEventFromCountdown = L"son dakika penceresi"sv;
+inline constexpr auto kEventFromExit = L"programdan çıkıldı"sv;
+inline constexpr auto kEventAfterStandingStill = L"bilgisayar ya da program durduktan sonra"sv;
 
 inline constexpr auto kTimerFailed = L"Zamanlayıcı kurulamadı: Dorvik! zamanı izleyemez ve kapanacak."sv;
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "resources/UiText.h"
+#include "scheduler/KindTexts.h"
 #include "scheduler/StatusClock.h"
 
 namespace dorvik::scheduler
@@ -188,8 +189,7 @@ std::wstring ArmedClosing::AwakeReason(bool armed, Awaited awaited) const
            std::wstring(text::kAwakeAtAfter);
 }
 
-std::wstring ArmedClosing::StatusLine(ClosingKind kind, const Moment& waitingMoment, const Awaiting& awaiting,
-                                      const ClockReadings& now) const
+StatusFacts ArmedClosing::Facts(ClosingKind kind, const Moment& waitingMoment, const Awaiting& awaiting) const
 {
     StatusFacts facts{.kind = kind,
                       .rehearsal = rehearsal_,
@@ -209,7 +209,24 @@ std::wstring ArmedClosing::StatusLine(ClosingKind kind, const Moment& waitingMom
         }
         facts.afterWindow = moment;
     }
-    return ArmedStatusLine(facts, now.WallSeconds(), now.elapsed);
+    return facts;
+}
+
+std::wstring ArmedClosing::StatusLine(ClosingKind kind, const Moment& waitingMoment, const Awaiting& awaiting,
+                                      const ClockReadings& now) const
+{
+    return ArmedStatusLine(Facts(kind, waitingMoment, awaiting), now.WallSeconds(), now.elapsed);
+}
+
+std::wstring ArmedClosing::MomentPhrase(const Moment& waitingMoment, const Awaiting& awaiting) const
+{
+    return scheduler::MomentPhrase(Facts(ClosingKind::Shutdown, waitingMoment, awaiting));
+}
+
+std::wstring ArmedClosing::KindWord(ClosingKind kind) const
+{
+    std::wstring word(rehearsal_ ? text::kStatusRehearsal : std::wstring_view());
+    return word + std::wstring(TextsFor(kind).status);
 }
 
 } // namespace dorvik::scheduler

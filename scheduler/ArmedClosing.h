@@ -115,6 +115,10 @@ public:
     // what the closing follows (awaiting) has happened.
     std::wstring StatusLine(ClosingKind kind, const Moment& waitingMoment, const Awaiting& awaiting,
                             const ClockReadings& now) const;
+    // The moment alone: "23:30:00", or what the closing waits for.
+    std::wstring MomentPhrase(const Moment& waitingMoment, const Awaiting& awaiting) const;
+    // The kind as the records name it: "Kapatma", "Deneme: Uyku".
+    std::wstring KindWord(ClosingKind kind) const;
 
 private:
     struct Seen
@@ -126,6 +130,7 @@ private:
     };
 
     bool MustPutOff(const ClockReadings& now) const;
+    StatusFacts Facts(ClosingKind kind, const Moment& waitingMoment, const Awaiting& awaiting) const;
     void PutOff(const ClockReadings& now);
 
     Target hedefZaman_{};

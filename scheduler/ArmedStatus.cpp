@@ -134,35 +134,38 @@ std::wstring Progress(const Awaiting& awaiting)
 
 } // namespace
 
+std::wstring MomentPhrase(const StatusFacts& closing)
+{
+    const auto& after = closing.afterWindow;
+    if (!after)
+    {
+        return TimeOfDayText(closing.target.time);
+    }
+    const AwaitingTexts texts = TextsFor(closing.awaiting.what);
+    const std::wstring subject = Subject(closing.awaiting);
+    if (after->at)
+    {
+        return Filled(texts.afterAt, subject) + TimeOfDayText(*after->at);
+    }
+    // "Hemen!" counts its three seconds from the window's end: to the user that is at once.
+    if (after->delay < minutes(1))
+    {
+        return Filled(texts.when, subject);
+    }
+    return Filled(texts.after, subject) + DurationText(after->delay) +
+           std::wstring(text::kStatusAfterWindowAfter);
+}
+
 std::wstring ArmedStatusLine(const StatusFacts& closing, LocalSeconds now, Elapsed elapsedNow)
 {
     std::wstring line(closing.rehearsal ? text::kStatusRehearsal : std::wstring_view());
     line += scheduler::TextsFor(closing.kind).status;
-    if (const auto& after = closing.afterWindow)
+    if (closing.afterWindow)
     {
-        const AwaitingTexts texts = TextsFor(closing.awaiting.what);
-        const std::wstring subject = Subject(closing.awaiting);
-        if (after->at)
-        {
-            line += Filled(texts.afterAt, subject);
-            line += TimeOfDayText(*after->at);
-        }
-        // "Hemen!" counts its three seconds from the window's end: to the user that is at once.
-        else if (after->delay < minutes(1))
-        {
-            line += Filled(texts.when, subject);
-        }
-        else
-        {
-            line += Filled(texts.after, subject);
-            line += DurationText(after->delay);
-            line += text::kStatusAfterWindowAfter;
-        }
-        line += Progress(closing.awaiting);
-        return line;
+        return line + L": " + MomentPhrase(closing) + Progress(closing.awaiting);
     }
     line += L' ';
-    line += TimeOfDayText(closing.target.time);
+    line += MomentPhrase(closing);
     line += L" (";
     line += DurationText(TimeLeft(closing.target, now, elapsedNow));
     line += text::kStatusLeft;

@@ -68,6 +68,10 @@ std::wstring DurationText(std::chrono::milliseconds span);
 // "2 dk 10 sn", "45 sn", "1 sa 5 dk": the whole seconds gone, in the two largest units.
 std::wstring ElapsedText(std::chrono::milliseconds span);
 
+// "23:30:00", or what a closing still waits for: "izlenen pencere kapanınca", "izlenen işlem (7z.exe)
+// bittikten 30 dk sonra", "bilgisayar 5 dk sessiz kalınca".
+std::wstring MomentPhrase(const StatusFacts& closing);
+
 // "Kapatma 23:30:00 (1 sa 12 dk kaldı)", or for a closing still waiting "Kapatma: izlenen pencere kapanınca",
 // "Kapatma: izlenen işlem (7z.exe) bitince" or "Kapatma: bilgisayar 5 dk sessiz kalınca (2 dk 10 sn oldu;
 // işlemci %3, ağ 12 KB/sn)" with the delay or the time of day it will count; "Deneme: " before it for a

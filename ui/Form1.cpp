@@ -175,6 +175,7 @@ void Form1::CancelArmedClosing(bool repaint)
     }
     // The flags change only once the message is dismissed: a target reached meanwhile still closes.
     MsgBox(text::kCancelled, view_.Caption(), MsgStyle::Exclamation);
+    Record(platform::EventId::Cancelled, text::kEventFromWindow);
     Disarm();
 }
 
@@ -268,11 +269,11 @@ void Form1::BtnDorvik_Click()
     {
         HedefZamaniHesapla(now);
     }
-    BecomeArmed();
+    BecomeArmed(text::kEventFromWindow);
     HideToTray();
 }
 
-void Form1::BecomeArmed()
+void Form1::BecomeArmed(std::wstring_view from)
 {
     modulum_.KapamaAktif = true;
     // The copy an arming command line started has what it waited for, whoever armed it.
@@ -281,6 +282,19 @@ void Form1::BecomeArmed()
     UpdateAwakeRequest();
     UpdateTip();
     SetFormIcon(IconId::DorvikSet);
+    Record(platform::EventId::Armed, from);
+}
+
+void Form1::Record(platform::EventId id, std::wstring_view from)
+{
+    platform::EventRecord record{.id = id, .level = platform::EventLevel::Information, .inserts = {}};
+    record.inserts.push_back(closing_.KindWord(KindInForce()));
+    if (id != platform::EventId::Cancelled)
+    {
+        record.inserts.push_back(closing_.MomentPhrase(ChosenMoment(), watch_.Describe()));
+    }
+    record.inserts.emplace_back(from);
+    services_.eventLog.Write(record);
 }
 
 void Form1::HedefZamaniHesapla(const scheduler::ClockReadings& now)
@@ -388,6 +402,7 @@ void Form1::Timer1_Tick()
         // The count that was shown counted to the moment before.
         countdown_.Close();
         UpdateAwakeRequest();
+        Record(platform::EventId::Postponed, text::kEventAfterStandingStill);
     }
     UpdateTip();
     Warn(due);
@@ -412,6 +427,11 @@ platform::MsgResult Form1::MsgBox(std::wstring_view text, std::wstring_view titl
 
 void Form1::EndProgram()
 {
+    // Nothing will close the computer now: for whoever reads the log, that is a cancel.
+    if (modulum_.KapamaAktif)
+    {
+        Record(platform::EventId::Cancelled, text::kEventFromExit);
+    }
     // An icon left behind would stay in the notification area until the user moved the mouse over it.
     if (tray_.IconPresent())
     {

@@ -13,6 +13,7 @@
 #include "platform/IActivity.h"
 #include "platform/IClock.h"
 #include "platform/IDialogs.h"
+#include "platform/IEventLog.h"
 #include "platform/IEventPump.h"
 #include "platform/IInstance.h"
 #include "platform/IPower.h"
@@ -47,6 +48,7 @@ struct Form1Services
     IPickerHost& picker;
     ICountdownWarningView& countdown;
     platform::IActivity& activity;
+    platform::IEventLog& eventLog;
 };
 
 // The fields of the window that the handlers share.
@@ -135,7 +137,7 @@ private:
 
     // Puts the armed closing off by this much real time from the moment it had ("/ertele").
     void PutOff(std::chrono::minutes by);
-    void AfterPostponement();
+    void AfterPostponement(std::wstring_view from);
     void OpenClockFrame(int index);
     void CancelArmedClosing(bool repaint);
     // The kind menu's items, each with the kind of closing its check mark stands for.
@@ -158,8 +160,13 @@ private:
     scheduler::ClosingKind KindInForce() const;
     command::ExitCode AnswerStatus(std::wstring* answerText);
     void SetFormIcon(platform::IconId icon);
-    // Everything a confirmed arming does before the window goes to the notification area.
-    void BecomeArmed();
+    // Everything a confirmed arming does before the window goes to the notification area; from says where it
+    // was armed, for the record.
+    void BecomeArmed(std::wstring_view from);
+    // Cancels without a message, as the last-minute window and the command line do.
+    void Cancel(std::wstring_view from);
+    // A record in the Application log of what befell the armed closing.
+    void Record(platform::EventId id, std::wstring_view from);
     bool HideToTray();
     void RestoreFromTray();
     // Opens the tray menu at the mouse, or beside the icon for a menu asked for from the keyboard.

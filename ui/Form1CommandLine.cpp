@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "command/Payload.h"
+#include "resources/UiText.h"
 #include "scheduler/ClockField.h"
 #include "ui/Form1.h"
 
@@ -96,7 +97,7 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request, std::
         // As the last-minute window's buttons do, without a message: nobody may be there to read it.
         if (request.action == command::Action::Cancel)
         {
-            CancelClosing();
+            Cancel(text::kEventFromCommandLine);
         }
         else
         {
@@ -165,7 +166,7 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request, std::
         HedefZamaniHesapla(now);
         commandDelay_.reset();
     }
-    BecomeArmed();
+    BecomeArmed(text::kEventFromCommandLine);
     // Armed at start-up the window was never shown: without an icon it must be, or nothing could reach it.
     if (!HideToTray() && !view_.Shown())
     {

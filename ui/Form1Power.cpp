@@ -143,7 +143,8 @@ void Form1::KapamayiUygula()
                                                                .tray = tray_,
                                                                .power = services_.power,
                                                                .dialogs = services_.dialogs,
-                                                               .runtime = services_.runtime},
+                                                               .runtime = services_.runtime,
+                                                               .eventLog = services_.eventLog},
                                                               rehearsal);
     // Only a rehearsal and a sleep come back: the program goes on, green and with nothing armed.
     const ClosingKind carriedOut = KindInForce();

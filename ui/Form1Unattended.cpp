@@ -73,6 +73,7 @@ void Form1::Form_Resume()
         countdown_.Close();
         UpdateAwakeRequest();
         UpdateTip();
+        Record(platform::EventId::Postponed, text::kEventAfterStandingStill);
         Warn(closing_.Due(now));
     }
 }
@@ -111,11 +112,17 @@ void Form1::UpdateTip()
 
 void Form1::CancelClosing()
 {
+    Cancel(text::kEventFromCountdown);
+}
+
+void Form1::Cancel(std::wstring_view from)
+{
     // Once the closing has begun no cancel stops it, and none turns its icon green meanwhile.
     if (!modulum_.KapamaAktif || closingUnderWay_)
     {
         return;
     }
+    Record(platform::EventId::Cancelled, from);
     // Disarming takes the armed line off the tip, and that change shows the green icon too.
     SetFormIcon(platform::IconId::Dorvik);
     Disarm();
@@ -129,21 +136,22 @@ void Form1::PostponeClosing(std::chrono::minutes by)
     }
     // Real time from the click, whatever the wall clock does meanwhile.
     closing_.PostponeFromNow(by, ReadClocks());
-    AfterPostponement();
+    AfterPostponement(text::kEventFromCountdown);
 }
 
 void Form1::PutOff(std::chrono::minutes by)
 {
     closing_.Postpone(by, ReadClocks());
-    AfterPostponement();
+    AfterPostponement(text::kEventFromCommandLine);
 }
 
-void Form1::AfterPostponement()
+void Form1::AfterPostponement(std::wstring_view from)
 {
     // The warnings are owed again, for the new moment.
     countdown_.Close();
     UpdateAwakeRequest();
     UpdateTip();
+    Record(platform::EventId::Postponed, from);
 }
 
 } // namespace dorvik

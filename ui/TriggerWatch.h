@@ -74,6 +74,7 @@ private:
     // Held by id (rather than named) while the quiet of a process is watched.
     bool held_ = false;
     std::optional<scheduler::QuietRule> quiet_;
+    std::optional<scheduler::Elapsed> lastSample_;
 };
 
 } // namespace dorvik

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/IEventLog.h"
 #include "platform/IInstance.h"
 #include "platform/IOutput.h"
 #include "platform/IPower.h"
@@ -81,6 +82,14 @@ public:
     }
 
     std::vector<PrintedText> printed;
+};
+
+class FakeEventLog final : public IEventLog
+{
+public:
+    void Write(const EventRecord& record) noexcept override { records.push_back(record); }
+
+    std::vector<EventRecord> records;
 };
 
 // Thrown where the real program would end, so a test can see that it ended and that nothing after it ran.

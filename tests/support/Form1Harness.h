@@ -148,6 +148,7 @@ struct Form1Harness
     FakePickerHost picker{modulum, view};
     FakeCountdownWarningView countdown;
     platform::FakeActivity activity;
+    platform::FakeEventLog eventLog;
     Form1 form{view, modulum,
                Form1Services{.clock = clock,
                              .dialogs = dialogs,
@@ -159,7 +160,8 @@ struct Form1Harness
                              .events = events,
                              .picker = picker,
                              .countdown = countdown,
-                             .activity = activity}};
+                             .activity = activity,
+                             .eventLog = eventLog}};
 };
 
 } // namespace dorvik::test

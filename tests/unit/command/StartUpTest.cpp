@@ -54,12 +54,13 @@ TEST_P(StartUp, AnswersBeforeTheWindowOrGoesOn)
     instance.takenOverMeanwhile = c.takenOverMeanwhile;
     instance.notAnswered = c.notAnswered;
     platform::FakeOutput output;
+    platform::FakeEventLog log;
     const Request request = ParseCommandLine(c.arguments);
 
-    std::optional<ExitCode> answer = AnswerAtOnce(request, output);
+    std::optional<ExitCode> answer = AnswerAtOnce(request, c.arguments, output, log);
     if (!answer)
     {
-        answer = AnswerThroughRunningCopy(request, c.arguments, instance, output);
+        answer = AnswerThroughRunningCopy(request, c.arguments, instance, output, log);
     }
 
     EXPECT_EQ(answer, c.expected);

@@ -66,7 +66,8 @@ struct ClosingSequence : testing::Test
     platform::FakeRuntime runtime;
     RecordingWindow window;
     platform::NotifyIconData record = tray::MakeTepsiKaydi({}, IconId::DorvikSet, L"Dorvik! V1.0");
-    ClosingServices services{clock, events, tray, power, dialogs, runtime};
+    platform::FakeEventLog eventLog;
+    ClosingServices services{clock, events, tray, power, dialogs, runtime, eventLog};
 };
 
 struct KindCase

@@ -1,0 +1,27 @@
+// The Application log, written under the source "Dorvik": the installer registers it with the program's
+// message table; without it Windows still keeps the records, with their inserted strings.
+#pragma once
+
+#include "platform/win32/Win32.h"
+
+#include "platform/IEventLog.h"
+
+namespace dorvik::win32
+{
+
+class Win32EventLog final : public platform::IEventLog
+{
+public:
+    Win32EventLog() = default;
+    Win32EventLog(const Win32EventLog&) = delete;
+    Win32EventLog& operator=(const Win32EventLog&) = delete;
+    ~Win32EventLog() override;
+
+    void Write(const platform::EventRecord& record) noexcept override;
+
+private:
+    HANDLE source_ = nullptr;
+    bool tried_ = false;
+};
+
+} // namespace dorvik::win32

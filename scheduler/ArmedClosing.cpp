@@ -55,6 +55,13 @@ void ArmedClosing::WaitAgain()
 
 void ArmedClosing::Observe(const ClockReadings& now)
 {
+    // Before the closing counts, only the latest interval matters: a sleep hours ago is no reason to put off
+    // a moment that what the closing follows has only now begun, while a sleep through which a watched window
+    // went is.
+    if (zamanHesaplanacak_)
+    {
+        seen_ = {};
+    }
     if (last_)
     {
         const Elapsed realStep = now.elapsed - last_->elapsed;

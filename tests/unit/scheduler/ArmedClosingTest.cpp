@@ -140,6 +140,32 @@ TEST_P(DueAtTheTick, NeverClosesUnwarnedAfterTheProgramStoodStill)
 
 using enum Happens;
 
+// A closing that waits for what it follows (a window, a process) counts only once that has happened: a stall
+// while it waited puts nothing off, one in the very interval in which it happened does.
+TEST(ArmedClosingWaiting, OnlyTheLatestIntervalCountsBeforeTheMomentIsSet)
+{
+    Armed run(At(2026y / 12 / 7, 12h, 0min, 0s));
+    run.closing.Arm(false, std::nullopt, run.clocks.Read());
+    run.clocks.Run(10min);
+    run.closing.Observe(run.clocks.Read());
+    for (int tick = 0; tick < 10; ++tick)
+    {
+        run.clocks.Run(500ms);
+        run.closing.Observe(run.clocks.Read());
+    }
+    const ClockReadings gone = run.clocks.Read();
+    run.closing.SetTarget(TargetAfter(gone.WallSeconds(), gone.elapsed, 3s), gone);
+    EXPECT_FALSE(run.closing.Due(gone).putOff) << "a stall long before still counted";
+
+    run.closing.Arm(false, std::nullopt, run.clocks.Read());
+    run.clocks.Run(10min);
+    run.closing.Observe(run.clocks.Read());
+    const ClockReadings goneInTheStall = run.clocks.Read();
+    run.closing.SetTarget(TargetAfter(goneInTheStall.WallSeconds(), goneInTheStall.elapsed, 3s),
+                          goneInTheStall);
+    EXPECT_TRUE(run.closing.Due(goneInTheStall).putOff);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Ticks, DueAtTheTick,
     testing::Values(

@@ -175,7 +175,12 @@ void Form1::CancelArmedClosing(bool repaint)
     }
     // The flags change only once the message is dismissed: a target reached meanwhile still closes.
     MsgBox(text::kCancelled, view_.Caption(), MsgStyle::Exclamation);
-    Record(platform::EventId::Cancelled, text::kEventFromWindow);
+    // Only a closing still armed, and not yet under way, is cancelled for the record: one carried out or
+    // cancelled elsewhere while the box was open is not.
+    if (modulum_.KapamaAktif && !closingUnderWay_)
+    {
+        Record(platform::EventId::Cancelled, text::kEventFromWindow);
+    }
     Disarm();
 }
 
@@ -363,6 +368,9 @@ void Form1::Timer1_Tick()
     platform::LocalDateTime t;
     const scheduler::ClockReadings now = ReadClocks(&t);
     closing_.Observe(now);
+    // The wall clock gone back, or moved, names the moment anew; Windows' list of what keeps the computer
+    // awake names it too.
+    UpdateAwakeRequest();
 
     // WM_TIMER is coalesced and may come late, so the status text is built from the clock, never counted.
     fields_.IkiNoktaGorunur = !fields_.IkiNoktaGorunur;

@@ -51,7 +51,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 
     const std::vector<std::wstring> arguments = CommandLineArguments();
     command::Request request = command::ParseCommandLine(arguments);
-    command::RefuseWhatTheComputerCannotDo(request, win32::HibernationAllowed());
+    win32::Win32Power power;
+    command::RefuseWhatTheComputerCannotDo(request, power);
     win32::Win32Output output;
     output.SetOnUsersDesktop(win32::ProcessOnUsersDesktop());
     win32::Win32EventLog eventLog;
@@ -80,7 +81,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     win32::Win32Runtime runtime;
     win32::Win32WindowSystem windows;
     win32::Win32Tray tray(icons);
-    win32::Win32Power power;
     win32::Win32Activity activity;
     win32::MessageLoop loop;
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "command/Number.h"
 #include "resources/UiText.h"
 #include "scheduler/ClockField.h"
 
@@ -100,7 +101,8 @@ const Switch* SwitchOf(std::wstring_view argument) noexcept
 std::wstring Fill(std::wstring_view pattern, std::wstring_view argument, std::wstring_view switchName = {})
 {
     std::wstring filled(pattern);
-    for (const auto& [placeholder, value] : {std::pair{L"%1", argument}, std::pair{L"%2", switchName}})
+    // %2 first: an argument that itself holds "%2" is said as it was typed.
+    for (const auto& [placeholder, value] : {std::pair{L"%2", switchName}, std::pair{L"%1", argument}})
     {
         if (const std::size_t at = filled.find(placeholder); at != std::wstring::npos)
         {
@@ -404,42 +406,24 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
     return request;
 }
 
-std::wstring ProcessNoAccessMessage(std::wstring_view process)
+std::wstring ProcessNoAccessMessage(std::wstring_view process, bool forQuiet)
 {
-    return Fill(text::kCommandProcessNoAccess, process);
+    return Fill(forQuiet ? text::kCommandProcessLoadNoAccess : text::kCommandProcessNoAccess, process);
 }
 
-std::optional<std::uint32_t> ParseNumber(std::wstring_view text, std::uint32_t least, std::uint32_t most)
+void RefuseWhatTheComputerCannotDo(Request& request, platform::IPower& power)
 {
-    if (text.empty())
+    if (request.action != Action::Arm)
     {
-        return std::nullopt;
+        return;
     }
-    std::uint64_t value = 0;
-    for (const wchar_t c : text)
-    {
-        if (c < L'0' || c > L'9')
-        {
-            return std::nullopt;
-        }
-        value = value * 10 + static_cast<std::uint64_t>(c - L'0');
-        if (value > most)
-        {
-            return std::nullopt;
-        }
-    }
-    if (value < least)
-    {
-        return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(value);
-}
-
-void RefuseWhatTheComputerCannotDo(Request& request, bool hibernationAllowed)
-{
-    if (request.action == Action::Arm && request.arm.kind == ClosingKind::Hibernate && !hibernationAllowed)
+    if (request.arm.kind == ClosingKind::Hibernate && !power.HibernationAllowed())
     {
         request = Invalid(std::wstring(text::kCommandHibernationOff));
+    }
+    else if (request.arm.kind == ClosingKind::Sleep && !power.SleepAllowed())
+    {
+        request = Invalid(std::wstring(text::kCommandSleepOff));
     }
 }
 

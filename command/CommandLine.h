@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "platform/IPower.h"
 #include "scheduler/Choices.h"
 #include "scheduler/HedefZaman.h"
 
@@ -81,15 +82,13 @@ struct Request
 // request Invalid.
 Request ParseCommandLine(std::span<const std::wstring> arguments);
 
-// Said instead of NoSuchWindow's sentence when the process asked for by its id runs but cannot be waited for.
-std::wstring ProcessNoAccessMessage(std::wstring_view process);
+// Said instead of NoSuchWindow's sentence when the process asked for by its id runs but cannot be waited for,
+// or (forQuiet) when how busy it is cannot be read.
+std::wstring ProcessNoAccessMessage(std::wstring_view process, bool forQuiet);
 
-// Hibernation asked of a computer that has it switched off is refused before anything is handed on.
-void RefuseWhatTheComputerCannotDo(Request& request, bool hibernationAllowed);
-
-// A whole number from least to most in ASCII digits only, or nothing: "-5", "1.5", "+5" and twenty nines all
-// fail without overflowing.
-std::optional<std::uint32_t> ParseNumber(std::wstring_view text, std::uint32_t least, std::uint32_t most);
+// Hibernation asked of a computer that has it switched off, or sleep of one that cannot sleep, is refused
+// before anything is handed on. The power service is asked only for those two kinds.
+void RefuseWhatTheComputerCannotDo(Request& request, platform::IPower& power);
 
 // Invalid gives UsageError, everything else Done.
 ExitCode ExitCodeOf(const Request& request);

@@ -34,6 +34,8 @@ public:
 
     // Whether this computer can hibernate: hibernation is switched on and has its file.
     virtual bool HibernationAllowed() = 0;
+    // Whether it can sleep: not with modern standby, whose sleep no program can ask for.
+    virtual bool SleepAllowed() = 0;
     // Puts the computer to sleep, or into hibernation; returns once it is back, or at once when Windows
     // refused.
     virtual PowerOutcome Suspend(bool hibernate) = 0;

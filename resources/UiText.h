@@ -193,6 +193,8 @@ inline constexpr auto kCommandWithStatus = L"'%1' ile /durum birlikte kullanıla
 inline constexpr auto kCommandWithAwait = L"'%1' ile /bekle birlikte kullanılamaz."sv;
 inline constexpr auto kCommandWithPostpone = L"'%1' ile /ertele birlikte kullanılamaz."sv;
 inline constexpr auto kCommandTwice = L"'%1' ikinci kez verilmiş."sv;
+inline constexpr auto kCommandSleepOff =
+    L"Bu bilgisayar uyku moduna geçirilemiyor (modern bekleme kullanıyor olabilir): /uyku kurulamaz."sv;
 inline constexpr auto kCommandHibernationOff =
     L"Bu bilgisayarda hazırda bekletme kapalı: /hazirda kurulamaz (\"powercfg /hibernate on\" ile açılabilir)."sv;
 inline constexpr auto kCommandNothingToCancel = L"İptal edilecek kurulu bir kapama yok."sv;
@@ -200,6 +202,9 @@ inline constexpr auto kCommandNothingToPostpone = L"Ertelenecek kurulu bir kapam
 inline constexpr auto kCommandNoSuchWindow = L"'%1' başlıklı bir pencere bulunamadı."sv;
 inline constexpr auto kCommandNoSuchProcess =
     L"'%1' adında ya da numarasında çalışan bir işlem bulunamadı."sv;
+inline constexpr auto kCommandProcessLoadNoAccess =
+    L"'%1' işleminin ne kadar çalıştığı okunamıyor (yönetici olarak ya da başka bir kullanıcı için çalışıyor "
+    L"olabilir): sessizliği izlenemez."sv;
 inline constexpr auto kCommandProcessNoAccess =
     L"'%1' numaralı işlem izlenemiyor: Windows, Dorvik!'in onun bitişini beklemesine izin vermiyor."sv;
 inline constexpr auto kCommandAlreadyArmed =

@@ -25,7 +25,7 @@ command::ExitCode Form1::Form_CopyData(std::wstring_view payload, std::wstring* 
         return command::ExitCode::UsageError;
     }
     command::Request request = command::ParseCommandLine(*arguments);
-    command::RefuseWhatTheComputerCannotDo(request, services_.power.HibernationAllowed());
+    command::RefuseWhatTheComputerCannotDo(request, services_.power);
     if (request.action == command::Action::Status)
     {
         return AnswerStatus(answerText);
@@ -121,14 +121,16 @@ command::ExitCode Form1::Form_CommandLine(const command::Request& request, std::
     {
         return ExitCode::NoSuchWindow;
     }
-    switch (watch_.Watch(arm))
+    const TriggerWatch::Start started = watch_.Watch(arm);
+    switch (started)
     {
     case TriggerWatch::Start::Watching:
         break;
     case TriggerWatch::Start::NoAccess:
+    case TriggerWatch::Start::NoLoad:
         if (refusal)
         {
-            *refusal = command::ProcessNoAccessMessage(*arm.process);
+            *refusal = command::ProcessNoAccessMessage(*arm.process, started == TriggerWatch::Start::NoLoad);
         }
         [[fallthrough]];
     case TriggerWatch::Start::NoSuchProcess:

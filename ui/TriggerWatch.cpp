@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "command/Number.h"
+
 namespace dorvik
 {
 
@@ -83,6 +85,13 @@ TriggerWatch::Start TriggerWatch::Watch(const command::ArmRequest& arm)
         }
         process_ = asked;
         what_ = held_ ? What::ProcessHeld : What::ProcessNamed;
+    }
+    // A process whose work cannot be read would never be taken for quiet: refused now, not waited for for
+    // good.
+    if (arm.quiet && what_ != What::Nothing && !activity_.ProcessLoad(Choice()).busy)
+    {
+        Stop();
+        return Start::NoLoad;
     }
     if (arm.quiet)
     {

@@ -37,7 +37,8 @@ public:
     {
         Watching,      // or nothing to watch: the closing follows the clock or a window
         NoSuchProcess, // no process of that name or id runs
-        NoAccess       // one with that id does, but Windows will not let the program wait for it
+        NoAccess,      // one with that id does, but Windows will not let the program wait for it
+        NoLoad         // it runs, but Windows will not let the program read how busy it is, for its quiet
     };
 
     // Starts watching what the arming asks for, replacing what was watched before.

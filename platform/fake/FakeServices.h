@@ -185,6 +185,8 @@ public:
 
     bool HibernationAllowed() override { return hibernationAllowed; }
 
+    bool SleepAllowed() override { return sleepAllowed; }
+
     PowerOutcome Suspend(bool hibernate) override;
     bool KeepSystemAwake(std::wstring_view reason) override;
     void AllowSleep() override;
@@ -200,6 +202,7 @@ public:
     std::optional<PowerOutcome> privilegeFailure;
     std::optional<PowerOutcome> exitFailure;
     bool hibernationAllowed = true;
+    bool sleepAllowed = true;
     std::optional<PowerOutcome> suspendFailure;
 
 private:

@@ -112,8 +112,16 @@ platform::LoadCounters Win32Activity::ComputerLoad()
 
 std::optional<std::vector<platform::NetworkInterface>> Win32Activity::NetworkInterfaces()
 {
+    using GetTable = NETIO_STATUS(WINAPI*)(MIB_IF_TABLE2**);
+    using FreeTable = void(WINAPI*)(void*);
+    if (!ipHelper_)
+    {
+        ipHelper_.emplace(L"iphlpapi.dll");
+    }
+    const auto getTable = ipHelper_->Find<GetTable>("GetIfTable2");
+    const auto freeTable = ipHelper_->Find<FreeTable>("FreeMibTable");
     MIB_IF_TABLE2* table = nullptr;
-    if (::GetIfTable2(&table) != NO_ERROR || !table)
+    if (!getTable || !freeTable || getTable(&table) != NO_ERROR || !table)
     {
         return std::nullopt;
     }
@@ -128,7 +136,7 @@ std::optional<std::vector<platform::NetworkInterface>> Win32Activity::NetworkInt
                               .received = row.InOctets,
                               .sent = row.OutOctets});
     }
-    ::FreeMibTable(table);
+    freeTable(table);
     return interfaces;
 }
 
@@ -139,44 +147,62 @@ platform::LoadCounters Win32Activity::ProcessLoad(const platform::ProcessChoice&
     {
         return {};
     }
-    std::vector<DWORD> chosen;
+
+    // The processes asked for, then those they started, and those these started: a download manager's
+    // helpers do its work. Each names the one it came from.
+    struct Member
+    {
+        DWORD id;
+        std::optional<std::size_t> parent;
+    };
+
+    std::vector<Member> members;
     for (const ProcessEntry& process : *processes)
     {
         if (choice.held ? (process.id == heldId_ && !HeldProcessEnded()) : process.named)
         {
-            chosen.push_back(process.id);
+            members.push_back({process.id, std::nullopt});
         }
     }
-    const std::size_t roots = chosen.size();
-    // With the processes they started, and those these started: a download manager's helpers do its work.
-    for (std::size_t i = 0; i < chosen.size(); ++i)
+    for (std::size_t i = 0; i < members.size(); ++i)
     {
         for (const ProcessEntry& process : *processes)
         {
-            if (process.parent == chosen[i] && process.id != 0 &&
-                std::ranges::find(chosen, process.id) == chosen.end())
+            if (process.parent == members[i].id && process.id != 0 &&
+                std::ranges::none_of(members, [&](const Member& member) { return member.id == process.id; }))
             {
-                chosen.push_back(process.id);
+                members.push_back({process.id, i});
             }
         }
     }
     platform::LoadCounters load{.busy = 0, .total = std::nullopt, .bytes = 0};
-    for (std::size_t i = 0; i < chosen.size(); ++i)
+    // When each member started; nothing for one left out.
+    std::vector<std::optional<std::uint64_t>> started(members.size());
+    for (std::size_t i = 0; i < members.size(); ++i)
     {
-        const UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, chosen[i]));
+        const UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, members[i].id));
         FILETIME created{}, exited{}, kernel{}, user{};
         IO_COUNTERS io{};
-        if (!process || !::GetProcessTimes(process.get(), &created, &exited, &kernel, &user) ||
-            !::GetProcessIoCounters(process.get(), &io))
+        const bool read = process && ::GetProcessTimes(process.get(), &created, &exited, &kernel, &user) &&
+                          ::GetProcessIoCounters(process.get(), &io);
+        const std::optional<std::size_t> parent = members[i].parent;
+        if (!read)
         {
             // A process asked for whose work cannot be read is never taken for quiet; a helper that cannot be
             // read is left out.
-            if (i < roots)
+            if (!parent)
             {
                 return {};
             }
             continue;
         }
+        // An id is given again once its process has ended: a process that started before the one named as its
+        // parent was started by another, long gone.
+        if (parent && (!started[*parent] || Units(created) < *started[*parent]))
+        {
+            continue;
+        }
+        started[i] = Units(created);
         *load.busy += Units(kernel) + Units(user);
         *load.bytes += io.ReadTransferCount + io.WriteTransferCount + io.OtherTransferCount;
     }

@@ -2,8 +2,11 @@
 // network interfaces and processes' input and output.
 #pragma once
 
+#include <optional>
+
 #include "platform/IActivity.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/SystemLibrary.h"
 
 namespace dorvik::win32
 {
@@ -23,6 +26,8 @@ public:
 private:
     UniqueHandle held_;
     DWORD heldId_ = 0;
+    // The IP helper, loaded from the system folder at the first reading of the network and kept.
+    std::optional<SystemLibrary> ipHelper_;
 };
 
 } // namespace dorvik::win32

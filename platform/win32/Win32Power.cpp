@@ -1,10 +1,10 @@
 #include "platform/win32/Win32Power.h"
 
 #include <array>
-#include <powrprof.h>
 #include <string>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/SystemLibrary.h"
 
 namespace dorvik::win32
 {
@@ -113,16 +113,44 @@ void Win32Power::AllowSleep()
     }
 }
 
+namespace
+{
+
+using AllowedFunction = BOOLEAN(WINAPI*)();
+using SuspendFunction = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
+
+// The power library is loaded only when asked, from the system folder.
+bool PowerAllows(const char* question) noexcept
+{
+    const SystemLibrary powrprof(L"powrprof.dll");
+    const auto allowed = powrprof.Find<AllowedFunction>(question);
+    return allowed && allowed() != FALSE;
+}
+
+} // namespace
+
 bool HibernationAllowed() noexcept
 {
-    return ::IsPwrHibernateAllowed() != FALSE;
+    return PowerAllows("IsPwrHibernateAllowed");
+}
+
+bool SleepAllowed() noexcept
+{
+    // A computer with modern standby (S0 low-power idle) has no sleep to be put into.
+    return PowerAllows("IsPwrSuspendAllowed");
 }
 
 platform::PowerOutcome Win32Power::Suspend(bool hibernate)
 {
-    // Not forced: a program that vetoes the sleep keeps its work, and the failure is reported. The wake-up
-    // events stay as the user set them, so a scheduled task can still wake the computer.
-    if (!::SetSuspendState(hibernate ? TRUE : FALSE, FALSE, FALSE))
+    const SystemLibrary powrprof(L"powrprof.dll");
+    const auto suspend = powrprof.Find<SuspendFunction>("SetSuspendState");
+    if (!suspend)
+    {
+        return Failure(ERROR_PROC_NOT_FOUND);
+    }
+    // Since Windows Vista no program can veto a sleep, so nothing is forced. The wake-up events stay as the
+    // user set them, so a scheduled task can still wake the computer.
+    if (!suspend(hibernate ? TRUE : FALSE, FALSE, FALSE))
     {
         return Failure(::GetLastError());
     }

@@ -7,8 +7,10 @@
 namespace dorvik::win32
 {
 
-// Whether hibernation is switched on here, so that "/hazirda" can be refused before anything is armed.
+// Whether hibernation is switched on here, and whether this computer can sleep, so that "/hazirda" and
+// "/uyku" can be refused before anything is armed.
 bool HibernationAllowed() noexcept;
+bool SleepAllowed() noexcept;
 
 class Win32Power final : public platform::IPower
 {
@@ -23,6 +25,8 @@ public:
     platform::PowerOutcome RequestExitWindows(platform::ExitFlags flags, std::uint32_t reason) override;
 
     bool HibernationAllowed() override { return win32::HibernationAllowed(); }
+
+    bool SleepAllowed() override { return win32::SleepAllowed(); }
 
     platform::PowerOutcome Suspend(bool hibernate) override;
     bool KeepSystemAwake(std::wstring_view reason) override;

@@ -1,6 +1,6 @@
 // Takes the place of powrprof.dll in a test's throwaway Wine prefix, for dorvik.exe alone (no program of
 // Wine's own loads it). SetSuspendState appends what it was asked to the file named by %POWRPROF_LOG% and
-// returns at once, as a computer that woke again would; hibernation is allowed.
+// returns at once, as a computer that woke again would; sleep and hibernation are allowed.
 #include <windows.h>
 
 #include <string>
@@ -12,6 +12,7 @@ extern "C"
     __declspec(dllexport) BOOLEAN WINAPI
         SetSuspendState(BOOLEAN hibernate, BOOLEAN force, BOOLEAN wakeEventsOff);
     __declspec(dllexport) BOOLEAN WINAPI IsPwrHibernateAllowed();
+    __declspec(dllexport) BOOLEAN WINAPI IsPwrSuspendAllowed();
 }
 
 extern "C" __declspec(dllexport) BOOLEAN WINAPI
@@ -23,6 +24,11 @@ extern "C" __declspec(dllexport) BOOLEAN WINAPI
 }
 
 extern "C" __declspec(dllexport) BOOLEAN WINAPI IsPwrHibernateAllowed()
+{
+    return TRUE;
+}
+
+extern "C" __declspec(dllexport) BOOLEAN WINAPI IsPwrSuspendAllowed()
 {
     return TRUE;
 }

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/fake/FakeServices.h"
+
 namespace dorvik::command
 {
 namespace
@@ -208,20 +210,24 @@ INSTANTIATE_TEST_SUITE_P(
         Refuses({L"/sessiz", L"5", L"/ag"}, L"'/ag' saniyede kaç KB"),
         Refuses({L"/islemci", L"20", L"/hemen"}, L"'/islemci' yalnızca /sessiz")));
 
-TEST(RefuseWhatTheComputerCannotDo, RefusesHibernationOnlyWhereItIsSwitchedOff)
+TEST(RefuseWhatTheComputerCannotDo, RefusesHibernationAndSleepOnlyWhereTheComputerHasNone)
 {
-    const std::vector<std::wstring> hibernate{L"/hazirda", L"/sonra", L"30"};
-    Request off = ParseCommandLine(hibernate);
-    RefuseWhatTheComputerCannotDo(off, false);
-    EXPECT_EQ(off.action, Action::Invalid);
-    EXPECT_EQ(off.error, L"Bu bilgisayarda hazırda bekletme kapalı: /hazirda kurulamaz "
-                         L"(\"powercfg /hibernate on\" ile açılabilir).");
-    Request on = ParseCommandLine(hibernate);
-    RefuseWhatTheComputerCannotDo(on, true);
-    EXPECT_EQ(on.action, Action::Arm);
+    platform::FakePower power;
+    power.hibernationAllowed = false;
+    Request hibernate = ParseCommandLine(std::vector<std::wstring>{L"/hazirda", L"/sonra", L"30"});
+    RefuseWhatTheComputerCannotDo(hibernate, power);
+    EXPECT_EQ(hibernate.action, Action::Invalid);
+    EXPECT_EQ(hibernate.error, L"Bu bilgisayarda hazırda bekletme kapalı: /hazirda kurulamaz "
+                               L"(\"powercfg /hibernate on\" ile açılabilir).");
     Request sleep = ParseCommandLine(std::vector<std::wstring>{L"/uyku", L"/hemen"});
-    RefuseWhatTheComputerCannotDo(sleep, false);
+    RefuseWhatTheComputerCannotDo(sleep, power);
     EXPECT_EQ(sleep.action, Action::Arm);
+    power.sleepAllowed = false;
+    RefuseWhatTheComputerCannotDo(sleep, power);
+    EXPECT_TRUE(sleep.error.starts_with(L"Bu bilgisayar uyku moduna geçirilemiyor"));
+    Request shutdown = ParseCommandLine(std::vector<std::wstring>{L"/kapat", L"/hemen"});
+    RefuseWhatTheComputerCannotDo(shutdown, power);
+    EXPECT_EQ(shutdown.action, Action::Arm);
 }
 
 TEST(CommandLineOutcome, NamesTheMissingWindowAndPassesTheUsageErrorOn)

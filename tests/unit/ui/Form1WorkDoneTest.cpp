@@ -120,6 +120,11 @@ TEST_F(Form1WorkDone, ArmingRefusesAProcessThatDoesNotRunOrCannotBeWaitedFor)
     EXPECT_EQ(
         said,
         L"'777' numaralı işlem izlenemiyor: Windows, Dorvik!'in onun bitişini beklemesine izin vermiyor.");
+    h.activity.running[88] = L"hizmet.exe";
+    h.activity.processes.busy.reset();
+    EXPECT_EQ(Run({L"/surec", L"hizmet.exe", L"/sessiz", L"5"}, &said), ExitCode::NoSuchWindow);
+    EXPECT_TRUE(said.starts_with(L"'hizmet.exe' işleminin ne kadar çalıştığı okunamıyor"))
+        << "its quiet never comes";
     EXPECT_FALSE(h.modulum.KapamaAktif);
     EXPECT_TRUE(h.view.Checked(MenuItem::SaateGore)) << "a refused arming changed the window";
 }

@@ -1,7 +1,7 @@
 // The immediate end of the program.
 #pragma once
 
-#include <exception>
+#include <cstdlib>
 
 namespace dorvik::platform
 {
@@ -19,7 +19,7 @@ public:
 [[noreturn]] inline void EndNow(IRuntime& runtime)
 {
     runtime.EndNow();
-    std::terminate();
+    std::abort();
 }
 
 } // namespace dorvik::platform

@@ -28,7 +28,7 @@ constexpr int kTextBufferLength = 255;
 constexpr UINT kCloseTimeoutMs = 3000;
 
 // No exception may cross user32's frames: a failure to grow the list (the only one there can be) ends the
-// program here, as it would anywhere else in a program built without exceptions.
+// program where the memory was asked for, as the program's operator new ends it everywhere.
 BOOL CALLBACK CollectWindow(HWND window, LPARAM context) noexcept
 {
     reinterpret_cast<std::vector<WindowId>*>(context)->push_back(ToWindowId(window));

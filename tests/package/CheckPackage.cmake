@@ -2,7 +2,9 @@
 # both times; a zip holding exactly dorvik.exe, BENIOKU.txt and LICENSE.txt; a BENIOKU.txt that Notepad shows
 # right; an MSI whose tables (read by msiinfo) install those files, the Start-menu shortcut and the event-log
 # source; and a SHA256SUMS that names both hashes, and a winget manifest the zip's.
-# Run as: cmake -DPACKAGE=<scripts/package> -DWORK=<folder> -DVERSION=<version> -P CheckPackage.cmake
+# Run as: cmake -DPACKAGE=<scripts/package> -DWORK=<folder> -DVERSION=<version> [-DPREBUILT=<build folder>]
+#         -P CheckPackage.cmake
+# With PREBUILT the dorvik.exe of that windows-preset build is packed, instead of one built for the purpose.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -14,7 +16,12 @@ set(name dorvik-${VERSION}-win64.zip)
 set(msi_name dorvik-${VERSION}-x64.msi)
 foreach(run IN ITEMS first second)
     file(REMOVE_RECURSE ${WORK}/${run})
-    execute_process(COMMAND bash ${PACKAGE} --build ${WORK}/build --out ${WORK}/${run}
+    if(PREBUILT)
+        set(source --prebuilt ${PREBUILT})
+    else()
+        set(source --build ${WORK}/build)
+    endif()
+    execute_process(COMMAND bash ${PACKAGE} ${source} --out ${WORK}/${run}
         RESULT_VARIABLE failed OUTPUT_VARIABLE output ERROR_VARIABLE output)
     if(failed)
         message(FATAL_ERROR "scripts/package failed on its ${run} run:\n${output}")

@@ -37,12 +37,13 @@ TEST(WorkDoneWinebootStub, SurecClosesOnlyOnceTheProcessHasEnded)
     ASSERT_TRUE(WaitUntil([] { return !WinebootStubCalls().empty(); }, Milliseconds(20'000)))
         << "no closing after the process ended";
     // The tick that sees it, "Hemen!"'s three seconds, the five seconds' wait, and the stub's start.
-    EXPECT_LE(std::chrono::duration_cast<Milliseconds>(Clock::now() - ended).count(), 11'000);
+    EXPECT_LE(std::chrono::duration_cast<Milliseconds>(Clock::now() - ended).count(), 15'000);
     EXPECT_TRUE(HasSwitch(WinebootStubCalls().front(), L"--shutdown"));
 }
 
-// The processor's share comes from the host through Wine, so nothing else may run meanwhile: the test holds
-// the run to itself (see CMakeLists.txt).
+// The processor's share comes from the host through Wine, where other tests run too: the busy program keeps
+// every processor busy, well above a limit of 90 %, which the other tests' work alone does not reach for two
+// seconds together.
 TEST(QuietWinebootStub, SessizWaitsWhileAProgramKeepsTheProcessorsBusyAndClosesAMinuteAfterItStops)
 {
     ASSERT_TRUE(WinebootStubActive());
@@ -50,7 +51,7 @@ TEST(QuietWinebootStub, SessizWaitsWhileAProgramKeepsTheProcessorsBusyAndClosesA
     render.windows = {{L"Render"}};
     render.busy = true;
     Bystander busy = Bystander::Start(render);
-    const CommandRun armed = RunDorvik(L"/sessiz 1 /islemci 60");
+    const CommandRun armed = RunDorvik(L"/sessiz 1 /islemci 90");
     ASSERT_EQ(armed.exitCode, 0u) << Utf8(armed.printed);
     ChildProcess waiting = TheRunningCopy();
 
@@ -62,12 +63,13 @@ TEST(QuietWinebootStub, SessizWaitsWhileAProgramKeepsTheProcessorsBusyAndClosesA
 
     busy.Process().Kill();
     const Clock::time_point stopped = Clock::now();
-    ASSERT_TRUE(WaitUntil([] { return !WinebootStubCalls().empty(); }, Milliseconds(100'000)))
+    ASSERT_TRUE(WaitUntil([] { return !WinebootStubCalls().empty(); }, Milliseconds(120'000)))
         << "no closing after the computer went quiet";
-    // The quiet minute, "Hemen!"'s three seconds and the five seconds' wait.
+    // The quiet minute, "Hemen!"'s three seconds and the five seconds' wait; a burst of another test's work
+    // can only start the minute again, never shorten it.
     const auto after = std::chrono::duration_cast<Milliseconds>(Clock::now() - stopped).count();
-    EXPECT_GE(after, 67'000) << "closed before a whole quiet minute";
-    EXPECT_LE(after, 80'000) << "the quiet was not seen";
+    // The two seconds' reading in which the program stopped may count as quiet already.
+    EXPECT_GE(after, 64'000) << "closed before a whole quiet minute";
 }
 
 } // namespace

@@ -369,7 +369,7 @@ void MeasureProcessor(std::vector<Row>& rows, seconds span)
         AddProcessorRow(rows, "armed in clock mode", clockMode, bare, span);
     }
     {
-        // The quiet is sampled at every tick: the processor's counters and every network interface's.
+        // The quiet is sampled every two seconds: the processor's counters and every network interface's.
         DorvikApp app = DorvikApp::Start();
         if (RunDorvik(L"/sessiz 240").exitCode != 0u)
         {

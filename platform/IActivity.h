@@ -16,7 +16,8 @@ struct LoadCounters
 {
     // Processor time spent working, in 100-nanosecond units, all processors together.
     std::optional<std::uint64_t> busy;
-    // Processor time there was, working or idle (the computer's only).
+    // Processor time there was, working or idle, in the same units; missing for a process, whose share is
+    // measured against the elapsed time on every processor.
     std::optional<std::uint64_t> total;
     // Bytes of the network (the computer's), or of all input and output (a process's).
     std::optional<std::uint64_t> bytes;

@@ -28,7 +28,7 @@ std::optional<std::uint64_t> Growth(const std::optional<std::uint64_t>& before,
 
 } // namespace
 
-void QuietRule::Add(Elapsed at, const LoadReading& reading)
+void QuietRule::Add(Elapsed at, const platform::LoadCounters& reading)
 {
     if (!last_)
     {
@@ -45,7 +45,7 @@ void QuietRule::Add(Elapsed at, const LoadReading& reading)
     {
         return;
     }
-    const LoadReading before = last_->reading;
+    const platform::LoadCounters before = last_->reading;
     last_ = Baseline{at, reading};
     const auto ms = static_cast<std::uint64_t>(interval.count());
     const std::optional<std::uint64_t> busy = Growth(before.busy, reading.busy);

@@ -1,28 +1,17 @@
 // When the computer, or a process, has gone quiet: so many whole minutes in a row with the processor and the
 // network (or the process's input and output) under their limits, from readings of cumulative counters taken
-// at every tick.
+// as they come.
 #pragma once
 
 #include <chrono>
 #include <cstdint>
 #include <optional>
 
+#include "platform/IActivity.h"
 #include "scheduler/HedefZaman.h"
 
 namespace dorvik::scheduler
 {
-
-// Cumulative counters, as Windows keeps them; each may be missing from a reading.
-struct LoadReading
-{
-    // Processor time spent working, in 100-nanosecond units (all processors together).
-    std::optional<std::uint64_t> busy;
-    // Processor time there was, working or idle, in the same units; missing for a process, whose share is
-    // measured against the elapsed time on every processor.
-    std::optional<std::uint64_t> total;
-    // Bytes in and out: of the network for the computer, of all input and output for a process.
-    std::optional<std::uint64_t> bytes;
-};
 
 struct QuietLimits
 {
@@ -44,7 +33,7 @@ public:
     // busy one starts the count again; one whose counters are missing, went back or wrapped, or that lasted
     // far longer than a tick (the program stood still, the computer slept) is passed over, neither counted
     // nor held against the quiet.
-    void Add(Elapsed at, const LoadReading& reading);
+    void Add(Elapsed at, const platform::LoadCounters& reading);
 
     bool Reached() const noexcept { return quietFor_ >= limits_.needed; }
 
@@ -62,7 +51,7 @@ private:
     struct Baseline
     {
         Elapsed at;
-        LoadReading reading;
+        platform::LoadCounters reading;
     };
 
     QuietLimits limits_;

@@ -176,7 +176,7 @@ bool TriggerWatch::StillWaiting(scheduler::Elapsed now)
         {
             load = activity_.ProcessLoad(Choice());
         }
-        quiet_->Add(now, {.busy = load.busy, .total = load.total, .bytes = load.bytes});
+        quiet_->Add(now, load);
         return !quiet_->Reached();
     }
     case What::Nothing:

@@ -54,9 +54,10 @@ TEST_P(QuietRuleOf, CountsTheQuietMinutesInARow)
     constexpr unsigned kProcessors = 4;
     QuietRule rule({.needed = 5min, .processorPercent = 10, .kilobytesPerSecond = 50}, kProcessors);
     Elapsed at{1'000'000};
-    LoadReading counters{.busy = 7'000'000,
-                         .total = c.process ? std::nullopt : std::optional<std::uint64_t>(9'000'000),
-                         .bytes = 123'456};
+    platform::LoadCounters counters{.busy = 7'000'000,
+                                    .total =
+                                        c.process ? std::nullopt : std::optional<std::uint64_t>(9'000'000),
+                                    .bytes = 123'456};
     rule.Add(at, counters);
     for (const Stretch& stretch : c.stretches)
     {
@@ -71,7 +72,7 @@ TEST_P(QuietRuleOf, CountsTheQuietMinutesInARow)
             }
             *counters.bytes += stretch.kilobytesPerSecond * 1024 *
                                static_cast<std::uint64_t>(stretch.interval.count()) / 1000;
-            LoadReading reading = counters;
+            platform::LoadCounters reading = counters;
             if (stretch.odd == Odd::Missing)
             {
                 reading.bytes.reset();

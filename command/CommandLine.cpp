@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "command/AsciiCase.h"
 #include "command/Number.h"
 #include "resources/UiText.h"
 #include "scheduler/ClockField.h"
@@ -71,19 +72,6 @@ constexpr Switch kSwitches[] = {
     {L"bekle", Role::Await, ClosingKind::Shutdown},
     {L"?", Role::Help, ClosingKind::Shutdown},
 };
-
-constexpr wchar_t AsciiLower(wchar_t c) noexcept
-{
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
-
-// Only ASCII letters fold: a locale's rules would make "/İPTAL" or "/ıptal" mean /iptal on one machine and
-// not on another.
-bool EqualsIgnoringAsciiCase(std::wstring_view typed, std::wstring_view name) noexcept
-{
-    return std::ranges::equal(typed, name,
-                              [](wchar_t a, wchar_t b) { return AsciiLower(a) == AsciiLower(b); });
-}
 
 const Switch* SwitchOf(std::wstring_view argument) noexcept
 {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "command/AsciiCase.h"
 #include "command/Number.h"
 
 namespace dorvik
@@ -12,21 +13,11 @@ namespace
 
 constexpr std::chrono::milliseconds kSampleEvery{2000};
 
-constexpr wchar_t AsciiLower(wchar_t c) noexcept
-{
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
-
-// Only ASCII letters fold, as in Windows' image names of programs; another letter must match as it is.
-bool EqualsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) noexcept
-{
-    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
 std::wstring_view WithoutExe(std::wstring_view name) noexcept
 {
     constexpr std::wstring_view kExe = L".exe";
-    if (name.size() > kExe.size() && EqualsIgnoringAsciiCase(name.substr(name.size() - kExe.size()), kExe))
+    if (name.size() > kExe.size() &&
+        command::EqualsIgnoringAsciiCase(name.substr(name.size() - kExe.size()), kExe))
     {
         name.remove_suffix(kExe.size());
     }
@@ -37,7 +28,7 @@ std::wstring_view WithoutExe(std::wstring_view name) noexcept
 
 bool ProcessNameMatches(std::wstring_view imageName, std::wstring_view asked)
 {
-    return EqualsIgnoringAsciiCase(WithoutExe(imageName), WithoutExe(asked));
+    return command::EqualsIgnoringAsciiCase(WithoutExe(imageName), WithoutExe(asked));
 }
 
 std::optional<std::uint64_t> NetworkBytes(std::span<const platform::NetworkInterface> interfaces)

@@ -9,6 +9,7 @@
 
 #include "command/AsciiCase.h"
 #include "command/Number.h"
+#include "resources/Fill.h"
 #include "resources/UiText.h"
 #include "scheduler/ClockField.h"
 
@@ -85,20 +86,7 @@ const Switch* SwitchOf(std::wstring_view argument) noexcept
     return found == std::ranges::end(kSwitches) ? nullptr : &*found;
 }
 
-// The pattern with %1 replaced by the argument and %2 by the switch it belongs to.
-std::wstring Fill(std::wstring_view pattern, std::wstring_view argument, std::wstring_view switchName = {})
-{
-    std::wstring filled(pattern);
-    // %2 first: an argument that itself holds "%2" is said as it was typed.
-    for (const auto& [placeholder, value] : {std::pair{L"%2", switchName}, std::pair{L"%1", argument}})
-    {
-        if (const std::size_t at = filled.find(placeholder); at != std::wstring::npos)
-        {
-            filled.replace(at, 2, value);
-        }
-    }
-    return filled;
-}
+using text::Fill;
 
 Request Invalid(std::wstring error)
 {

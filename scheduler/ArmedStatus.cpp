@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "resources/Fill.h"
 #include "resources/UiText.h"
 #include "scheduler/ClockField.h"
 #include "scheduler/KindTexts.h"
@@ -63,17 +64,6 @@ std::wstring ElapsedText(milliseconds span)
 
 namespace
 {
-
-// The pattern with %1 replaced.
-std::wstring Filled(std::wstring_view pattern, std::wstring_view value)
-{
-    std::wstring filled(pattern);
-    if (const std::size_t at = filled.find(L"%1"); at != std::wstring::npos)
-    {
-        filled.replace(at, 2, value);
-    }
-    return filled;
-}
 
 // The three ways of saying what the closing waits for: when it happens, some time after, at a time after.
 struct AwaitingTexts
@@ -145,14 +135,14 @@ std::wstring MomentPhrase(const StatusFacts& closing)
     const std::wstring subject = Subject(closing.awaiting);
     if (after->at)
     {
-        return Filled(texts.afterAt, subject) + TimeOfDayText(*after->at);
+        return text::Fill(texts.afterAt, subject) + TimeOfDayText(*after->at);
     }
     // "Hemen!" counts its three seconds from the window's end: to the user that is at once.
     if (after->delay < minutes(1))
     {
-        return Filled(texts.when, subject);
+        return text::Fill(texts.when, subject);
     }
-    return Filled(texts.after, subject) + DurationText(after->delay) +
+    return text::Fill(texts.after, subject) + DurationText(after->delay) +
            std::wstring(text::kStatusAfterWindowAfter);
 }
 

@@ -166,8 +166,9 @@ std::wstring_view MissingValuePattern(Role role)
 // Reads the value of a switch that takes one into the request; the sentence that names the fault when the
 // value does not fit.
 std::optional<std::wstring> TakeValue(Role role, std::wstring_view typed, const std::wstring& value,
-                                      ArmRequest& arm)
+                                      Request& request)
 {
+    ArmRequest& arm = request.arm;
     if (const NumberRule* rule = NumberRuleOf(role))
     {
         const std::optional<std::uint32_t> number = ParseNumber(value, rule->least, rule->most);
@@ -186,6 +187,9 @@ std::optional<std::wstring> TakeValue(Role role, std::wstring_view typed, const 
             break;
         case Role::ProcessorLimit:
             arm.processorPercent = static_cast<int>(*number);
+            break;
+        case Role::Postpone:
+            request.postpone = std::chrono::minutes{*number};
             break;
         default:
             arm.kilobytesPerSecond = *number;
@@ -256,6 +260,15 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
             return text::kCommandWithStatus;
         }
     };
+    // The value is the next argument, whatever it looks like: "/program /x" watches the window "/x".
+    const auto takeNextValue = [&](std::size_t& i, Role role) -> std::optional<std::wstring> {
+        const std::wstring& typed = arguments[i];
+        if (i + 1 == arguments.size())
+        {
+            return Fill(MissingValuePattern(role), typed);
+        }
+        return TakeValue(role, typed, arguments[++i], request);
+    };
     for (std::size_t i = 0; i < arguments.size(); ++i)
     {
         const std::wstring& argument = arguments[i];
@@ -283,17 +296,10 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
             alone = known;
             if (known->role == Role::Postpone)
             {
-                if (i + 1 == arguments.size())
+                if (std::optional<std::wstring> fault = takeNextValue(i, known->role))
                 {
-                    return Invalid(Fill(MissingValuePattern(known->role), argument));
+                    return Invalid(std::move(*fault));
                 }
-                const NumberRule& rule = *NumberRuleOf(Role::Postpone);
-                const std::optional<std::uint32_t> by = ParseNumber(arguments[++i], rule.least, rule.most);
-                if (!by)
-                {
-                    return Invalid(Fill(rule.wrong, arguments[i], argument));
-                }
-                request.postpone = std::chrono::minutes{*by};
             }
             break;
         case Role::Rehearsal:
@@ -335,12 +341,7 @@ Request ParseCommandLine(std::span<const std::wstring> arguments)
                                     argument));
             }
             given.push_back(known->role);
-            // The value is the next argument, whatever it looks like: "/program /x" watches the window "/x".
-            if (i + 1 == arguments.size())
-            {
-                return Invalid(Fill(MissingValuePattern(known->role), argument));
-            }
-            if (std::optional<std::wstring> fault = TakeValue(known->role, argument, arguments[++i], arm))
+            if (std::optional<std::wstring> fault = takeNextValue(i, known->role))
             {
                 return Invalid(std::move(*fault));
             }

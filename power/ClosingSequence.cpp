@@ -99,23 +99,20 @@ ClosingResult KapamayiUygula(IClosingWindow& window, platform::NotifyIconData& t
         return ClosingResult::Rehearsed;
     }
     // After a sleep the program is still there, and so is its icon.
-    if (scheduler::Suspends(kind))
+    const bool suspends = scheduler::Suspends(kind);
+    if (!suspends)
     {
-        const platform::PowerOutcome outcome = RequestClosing(kind, services.power);
-        RecordRequest(kind, outcome, services.eventLog);
-        if (!outcome.succeeded)
-        {
-            ReportFailure(outcome, services.dialogs);
-            return ClosingResult::SuspendFailed;
-        }
-        return ClosingResult::Suspended;
+        services.tray.Notify(platform::TrayMessage::Delete, tepsiKaydi);
     }
-    services.tray.Notify(platform::TrayMessage::Delete, tepsiKaydi);
     const platform::PowerOutcome outcome = RequestClosing(kind, services.power);
     RecordRequest(kind, outcome, services.eventLog);
     if (!outcome.succeeded)
     {
         ReportFailure(outcome, services.dialogs);
+    }
+    if (suspends)
+    {
+        return outcome.succeeded ? ClosingResult::Suspended : ClosingResult::SuspendFailed;
     }
     platform::EndNow(services.runtime);
 }

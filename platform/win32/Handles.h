@@ -23,6 +23,8 @@ using UniqueHwnd = std::unique_ptr<std::remove_pointer_t<HWND>, HandleDeleter<HW
 using UniqueHmodule = std::unique_ptr<std::remove_pointer_t<HMODULE>, HandleDeleter<HMODULE, &::FreeLibrary>>;
 using UniqueHhook =
     std::unique_ptr<std::remove_pointer_t<HHOOK>, HandleDeleter<HHOOK, &::UnhookWindowsHookEx>>;
+using UniqueEventSource =
+    std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleDeleter<HANDLE, &::DeregisterEventSource>>;
 
 // Some calls report failure with INVALID_HANDLE_VALUE and others with null; the wrapper holds only null.
 inline UniqueHandle AdoptHandle(HANDLE handle) noexcept

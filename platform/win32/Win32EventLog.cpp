@@ -5,21 +5,13 @@
 namespace dorvik::win32
 {
 
-Win32EventLog::~Win32EventLog()
-{
-    if (source_)
-    {
-        ::DeregisterEventSource(source_);
-    }
-}
-
 void Win32EventLog::Write(const platform::EventRecord& record) noexcept
 {
     // Opened at the first record, and tried once: a log that cannot be opened costs nothing afterwards.
     if (!tried_)
     {
         tried_ = true;
-        source_ = ::RegisterEventSourceW(nullptr, L"Dorvik");
+        source_.reset(::RegisterEventSourceW(nullptr, L"Dorvik"));
     }
     if (!source_)
     {
@@ -44,7 +36,8 @@ void Win32EventLog::Write(const platform::EventRecord& record) noexcept
         }
     }
     // The local event log service takes the record at once; what it answers changes nothing here.
-    ::ReportEventW(source_, type, 0, static_cast<DWORD>(record.id), nullptr, count, 0, inserts, nullptr);
+    ::ReportEventW(source_.get(), type, 0, static_cast<DWORD>(record.id), nullptr, count, 0, inserts,
+                   nullptr);
 }
 
 } // namespace dorvik::win32

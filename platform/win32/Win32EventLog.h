@@ -5,6 +5,7 @@
 #include "platform/win32/Win32.h"
 
 #include "platform/IEventLog.h"
+#include "platform/win32/Handles.h"
 
 namespace dorvik::win32
 {
@@ -12,15 +13,10 @@ namespace dorvik::win32
 class Win32EventLog final : public platform::IEventLog
 {
 public:
-    Win32EventLog() = default;
-    Win32EventLog(const Win32EventLog&) = delete;
-    Win32EventLog& operator=(const Win32EventLog&) = delete;
-    ~Win32EventLog() override;
-
     void Write(const platform::EventRecord& record) noexcept override;
 
 private:
-    HANDLE source_ = nullptr;
+    UniqueEventSource source_;
     bool tried_ = false;
 };
 

@@ -37,6 +37,17 @@ platform::PowerOutcome Failure(DWORD error)
     return {false, message};
 }
 
+using AllowedFunction = BOOLEAN(WINAPI*)();
+using SuspendFunction = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
+
+// The power library is loaded only when asked, from the system folder.
+bool PowerAllows(const char* question) noexcept
+{
+    const SystemLibrary powrprof(L"powrprof.dll");
+    const auto allowed = powrprof.Find<AllowedFunction>(question);
+    return allowed && allowed() != FALSE;
+}
+
 } // namespace
 
 platform::PowerOutcome Win32Power::EnableShutdownPrivilege()
@@ -113,28 +124,12 @@ void Win32Power::AllowSleep()
     }
 }
 
-namespace
-{
-
-using AllowedFunction = BOOLEAN(WINAPI*)();
-using SuspendFunction = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
-
-// The power library is loaded only when asked, from the system folder.
-bool PowerAllows(const char* question) noexcept
-{
-    const SystemLibrary powrprof(L"powrprof.dll");
-    const auto allowed = powrprof.Find<AllowedFunction>(question);
-    return allowed && allowed() != FALSE;
-}
-
-} // namespace
-
-bool HibernationAllowed() noexcept
+bool Win32Power::HibernationAllowed()
 {
     return PowerAllows("IsPwrHibernateAllowed");
 }
 
-bool SleepAllowed() noexcept
+bool Win32Power::SleepAllowed()
 {
     // A computer with modern standby (S0 low-power idle) has no sleep to be put into.
     return PowerAllows("IsPwrSuspendAllowed");

@@ -7,11 +7,6 @@
 namespace dorvik::win32
 {
 
-// Whether hibernation is switched on here, and whether this computer can sleep, so that "/hazirda" and
-// "/uyku" can be refused before anything is armed.
-bool HibernationAllowed() noexcept;
-bool SleepAllowed() noexcept;
-
 class Win32Power final : public platform::IPower
 {
 public:
@@ -24,9 +19,8 @@ public:
     platform::PowerOutcome EnableShutdownPrivilege() override;
     platform::PowerOutcome RequestExitWindows(platform::ExitFlags flags, std::uint32_t reason) override;
 
-    bool HibernationAllowed() override { return win32::HibernationAllowed(); }
-
-    bool SleepAllowed() override { return win32::SleepAllowed(); }
+    bool HibernationAllowed() override;
+    bool SleepAllowed() override;
 
     platform::PowerOutcome Suspend(bool hibernate) override;
     bool KeepSystemAwake(std::wstring_view reason) override;

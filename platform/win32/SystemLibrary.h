@@ -11,6 +11,18 @@
 namespace dorvik::win32
 {
 
+// An entry point of a loaded module, or null when the module or the function is missing: for functions
+// newer than the oldest Windows the program runs on, and for libraries loaded only when needed.
+template <class Function> Function ProcAddress(HMODULE module, const char* name) noexcept
+{
+    if (!module)
+    {
+        return nullptr;
+    }
+    const FARPROC address = ::GetProcAddress(module, name);
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+}
+
 class SystemLibrary
 {
 public:
@@ -29,12 +41,7 @@ public:
     // The entry point, or null when the library or the function is missing.
     template <class Function> Function Find(const char* name) const noexcept
     {
-        if (!module_)
-        {
-            return nullptr;
-        }
-        const FARPROC address = ::GetProcAddress(module_.get(), name);
-        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+        return ProcAddress<Function>(module_.get(), name);
     }
 
 private:

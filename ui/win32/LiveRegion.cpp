@@ -22,12 +22,6 @@ constexpr GUID kLiveSettingProperty{
 using InitializeFunction = HRESULT(WINAPI*)(LPVOID, DWORD);
 using CreateInstanceFunction = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
 
-template <class Function> Function Ole32Function(HMODULE ole32, const char* name)
-{
-    const FARPROC address = ::GetProcAddress(ole32, name);
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
-}
-
 } // namespace
 
 void LiveRegion::Release::operator()(IAccPropServices* services) const noexcept
@@ -37,16 +31,11 @@ void LiveRegion::Release::operator()(IAccPropServices* services) const noexcept
 
 LiveRegion::LiveRegion(HWND control)
     : control_(control)
-    // A known DLL: always the one in the system folder, whatever lies beside the program.
-    , ole32_(::LoadLibraryW(L"ole32.dll"))
+    , ole32_(L"ole32.dll")
 {
-    if (!ole32_)
-    {
-        return;
-    }
-    const auto initialize = Ole32Function<InitializeFunction>(ole32_.get(), "CoInitializeEx");
-    const auto createInstance = Ole32Function<CreateInstanceFunction>(ole32_.get(), "CoCreateInstance");
-    const auto uninitialize = Ole32Function<UninitializeFunction>(ole32_.get(), "CoUninitialize");
+    const auto initialize = ole32_.Find<InitializeFunction>("CoInitializeEx");
+    const auto createInstance = ole32_.Find<CreateInstanceFunction>("CoCreateInstance");
+    const auto uninitialize = ole32_.Find<UninitializeFunction>("CoUninitialize");
     if (!initialize || !createInstance || !uninitialize ||
         FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
     {

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "platform/win32/Handles.h"
+#include "platform/win32/SystemLibrary.h"
 
 struct IAccPropServices;
 
@@ -36,7 +36,7 @@ private:
     using UninitializeFunction = void(WINAPI*)();
 
     HWND control_;
-    UniqueHmodule ole32_;
+    SystemLibrary ole32_;
     // Set while this object holds a COM apartment of the thread, which it must end.
     UninitializeFunction uninitialize_ = nullptr;
     std::unique_ptr<IAccPropServices, Release> services_;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <cwchar>
 
+#include "platform/win32/SystemLibrary.h"
 #include "ui/win32/FrameContainer.h"
 
 namespace dorvik::win32
@@ -18,8 +19,7 @@ constexpr int kVisibleListEntries = 12;
 // Entry points newer than the oldest Windows the program runs on, looked up when present.
 template <class Function> Function User32Function(const char* name)
 {
-    const FARPROC address = ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name);
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+    return ProcAddress<Function>(::GetModuleHandleW(L"user32.dll"), name);
 }
 
 int SystemDpi()

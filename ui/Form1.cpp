@@ -408,9 +408,7 @@ void Form1::Timer1_Tick()
     if (due.putOff)
     {
         // The count that was shown counted to the moment before.
-        countdown_.Close();
-        UpdateAwakeRequest();
-        Record(platform::EventId::Postponed, text::kEventAfterStandingStill);
+        AfterPostponement(text::kEventAfterStandingStill);
     }
     UpdateTip();
     Warn(due);

@@ -70,10 +70,7 @@ void Form1::Form_Resume()
     }
     if (closing_.Resumed(now))
     {
-        countdown_.Close();
-        UpdateAwakeRequest();
-        UpdateTip();
-        Record(platform::EventId::Postponed, text::kEventAfterStandingStill);
+        AfterPostponement(text::kEventAfterStandingStill);
         Warn(closing_.Due(now));
     }
 }

@@ -28,6 +28,23 @@ std::optional<std::uint64_t> Growth(const std::optional<std::uint64_t>& before,
 
 } // namespace
 
+std::optional<std::uint64_t> NetworkBytes(std::span<const platform::NetworkInterface> interfaces)
+{
+    if (interfaces.empty())
+    {
+        return std::nullopt;
+    }
+    std::uint64_t bytes = 0;
+    for (const platform::NetworkInterface& counters : interfaces)
+    {
+        if (counters.up && !counters.loopback && !counters.filter)
+        {
+            bytes += counters.received + counters.sent;
+        }
+    }
+    return bytes;
+}
+
 void QuietRule::Add(Elapsed at, const platform::LoadCounters& reading)
 {
     if (!last_)

@@ -6,8 +6,10 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "platform/IActivity.h"
+#include "scheduler/ArmedStatus.h"
 #include "scheduler/HedefZaman.h"
 
 namespace dorvik::scheduler
@@ -19,6 +21,10 @@ struct QuietLimits
     int processorPercent = 10;
     std::uint64_t kilobytesPerSecond = 50;
 };
+
+// The bytes in and out of every network interface that is up, each counted once: not the loopback, and not
+// a filter's view of an adapter whose traffic the adapter counts itself. Nothing without a list.
+std::optional<std::uint64_t> NetworkBytes(std::span<const platform::NetworkInterface> interfaces);
 
 class QuietRule
 {
@@ -37,15 +43,18 @@ public:
 
     bool Reached() const noexcept { return quietFor_ >= limits_.needed; }
 
-    const QuietLimits& Limits() const noexcept { return limits_; }
-
     // How long it has been quiet in a row.
     std::chrono::milliseconds QuietFor() const noexcept { return quietFor_; }
 
-    // The last interval judged: the processor's share in percent, and the bytes a second in kilobytes.
-    std::optional<int> ProcessorPercent() const noexcept { return processorPercent_; }
-
-    std::optional<std::uint64_t> KilobytesPerSecond() const noexcept { return kilobytesPerSecond_; }
+    // How far the quiet has come, with the last interval judged: the processor's share in percent, and the
+    // bytes a second in kilobytes.
+    QuietProgress Progress() const noexcept
+    {
+        return {.needed = limits_.needed,
+                .quietFor = quietFor_,
+                .processorPercent = processorPercent_,
+                .kilobytesPerSecond = kilobytesPerSecond_};
+    }
 
 private:
     struct Baseline

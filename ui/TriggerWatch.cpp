@@ -31,23 +31,6 @@ bool ProcessNameMatches(std::wstring_view imageName, std::wstring_view asked)
     return command::EqualsIgnoringAsciiCase(WithoutExe(imageName), WithoutExe(asked));
 }
 
-std::optional<std::uint64_t> NetworkBytes(std::span<const platform::NetworkInterface> interfaces)
-{
-    if (interfaces.empty())
-    {
-        return std::nullopt;
-    }
-    std::uint64_t bytes = 0;
-    for (const platform::NetworkInterface& counters : interfaces)
-    {
-        if (counters.up && !counters.loopback && !counters.filter)
-        {
-            bytes += counters.received + counters.sent;
-        }
-    }
-    return bytes;
-}
-
 TriggerWatch::Start TriggerWatch::Watch(const command::ArmRequest& arm)
 {
     Stop();
@@ -141,10 +124,7 @@ bool TriggerWatch::StillWaiting(scheduler::Elapsed now)
     case What::ProcessNamed:
         // Every process of the name counts, one started after the arming too; a list that cannot be read
         // says nothing has ended.
-        return activity_
-                   .CountProcesses(
-                       [this](std::wstring_view name) { return ProcessNameMatches(name, process_); })
-                   .value_or(1) > 0;
+        return activity_.CountProcesses(Choice().named).value_or(1) > 0;
     case What::ProcessHeld:
         return !activity_.HeldProcessEnded();
     case What::Quiet: {
@@ -161,7 +141,7 @@ bool TriggerWatch::StillWaiting(scheduler::Elapsed now)
             load = activity_.ComputerLoad();
             const std::optional<std::vector<platform::NetworkInterface>> interfaces =
                 activity_.NetworkInterfaces();
-            load.bytes = interfaces ? NetworkBytes(*interfaces) : std::nullopt;
+            load.bytes = interfaces ? scheduler::NetworkBytes(*interfaces) : std::nullopt;
         }
         else
         {
@@ -181,10 +161,7 @@ scheduler::Awaiting TriggerWatch::Describe() const
     scheduler::Awaiting awaiting{.what = Awaited(), .process = process_, .quiet = std::nullopt};
     if (quiet_)
     {
-        awaiting.quiet = scheduler::QuietProgress{.needed = quiet_->Limits().needed,
-                                                  .quietFor = quiet_->QuietFor(),
-                                                  .processorPercent = quiet_->ProcessorPercent(),
-                                                  .kilobytesPerSecond = quiet_->KilobytesPerSecond()};
+        awaiting.quiet = quiet_->Progress();
     }
     return awaiting;
 }

@@ -21,10 +21,6 @@ namespace dorvik
 // without ".exe", letters compared without regard to case.
 bool ProcessNameMatches(std::wstring_view imageName, std::wstring_view asked);
 
-// The bytes in and out of every network interface that is up, each counted once: not the loopback, and not
-// a filter's view of an adapter whose traffic the adapter counts itself. Nothing without a list.
-std::optional<std::uint64_t> NetworkBytes(std::span<const platform::NetworkInterface> interfaces);
-
 class TriggerWatch
 {
 public:

@@ -40,13 +40,11 @@ public:
     // The id held, while one is, and whether that process has ended.
     std::optional<std::uint32_t> held;
     bool heldEnded = false;
-    bool listable = true;
     LoadCounters computer{.busy = 0, .total = 0, .bytes = std::nullopt};
     std::optional<std::vector<NetworkInterface>> interfaces = std::vector<NetworkInterface>{};
     // The counters of the chosen processes, all of them together.
     LoadCounters processes{.busy = 0, .total = std::nullopt, .bytes = 0};
     unsigned processors = 4;
-    int countsAsked = 0;
 };
 
 } // namespace dorvik::platform

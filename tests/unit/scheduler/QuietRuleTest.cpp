@@ -113,5 +113,18 @@ INSTANTIATE_TEST_SUITE_P(
         QuietCase{"QuietProcess", {Quiet(600)}, true, 5min, true}),
     [](const testing::TestParamInfo<QuietCase>& param) { return std::string(param.param.name); });
 
+TEST(NetworkBytes, CountsEveryInterfaceThatIsUpOnce)
+{
+    const std::vector<platform::NetworkInterface> interfaces{
+        {.up = true, .received = 1000, .sent = 200},
+        {.up = true, .received = 50, .sent = 5},
+        {.up = false, .received = 7777, .sent = 7777},
+        {.up = true, .loopback = true, .received = 9999, .sent = 9999},
+        {.up = true, .filter = true, .received = 1000, .sent = 200},
+    };
+    EXPECT_EQ(NetworkBytes(interfaces), 1255u);
+    EXPECT_EQ(NetworkBytes({}), std::nullopt);
+}
+
 } // namespace
 } // namespace dorvik::scheduler

@@ -62,19 +62,6 @@ INSTANTIATE_TEST_SUITE_P(Names, ProcessNamed,
                                          NameCase{L"7zG.exe", L"7z", false}, NameCase{L".exe", L".exe", true},
                                          NameCase{L"indir.exe", L"İNDİR", false}));
 
-TEST(NetworkBytes, CountsEveryInterfaceThatIsUpOnce)
-{
-    const std::vector<platform::NetworkInterface> interfaces{
-        {.up = true, .received = 1000, .sent = 200},
-        {.up = true, .received = 50, .sent = 5},
-        {.up = false, .received = 7777, .sent = 7777},
-        {.up = true, .loopback = true, .received = 9999, .sent = 9999},
-        {.up = true, .filter = true, .received = 1000, .sent = 200},
-    };
-    EXPECT_EQ(NetworkBytes(interfaces), 1255u);
-    EXPECT_EQ(NetworkBytes({}), std::nullopt);
-}
-
 // Every process of the name counts, one started after the arming too; the closing comes once none runs.
 TEST_F(Form1WorkDone, ProcessByNameClosesOnceNoneOfThatNameRuns)
 {

@@ -4,9 +4,11 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "command/Payload.h"
 #include "platform/fake/FakeActivity.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeDialogs.h"
@@ -103,6 +105,18 @@ struct Form1Harness
         form.Command2_Click();
         form.BtnDorvik_Click();
         return clock.Monotonic();
+    }
+
+    // A command line handed over by another copy, as WM_COPYDATA brings it; the answer's text in said.
+    command::ExitCode CopyData(const std::vector<std::wstring>& arguments, std::wstring* said = nullptr)
+    {
+        return form.Form_CopyData(*command::EncodeArguments(arguments), said);
+    }
+
+    // Ticks as Timer1 does for span from now; whether the closing began meanwhile.
+    bool TickFor(std::chrono::milliseconds span)
+    {
+        return TickUntilClosing(clock.Monotonic(), span).has_value();
     }
 
     // Ticks as Timer1 does, every 500 ms, first running each step whose time since `from` has come; the real

@@ -140,8 +140,7 @@ TEST_F(Form1CommandLine, ProgramMatchesALongTitleHandedOn)
     const std::wstring title(3000, L'ş');
     const platform::WindowId watched = h.windows.Add({.title = title});
 
-    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/program", title})),
-              ExitCode::Done);
+    EXPECT_EQ(h.CopyData({L"/program", title}), ExitCode::Done);
     EXPECT_EQ(h.modulum.SecilenProgramId, watched);
 }
 
@@ -165,7 +164,7 @@ TEST_P(WaitingCopy, EndsUnlessTheArmingItIsHandedArmsIt)
     h.form.Form_AwaitCommandLine();
     for (const std::vector<std::wstring>& line : c.handed)
     {
-        h.form.Form_CopyData(*command::EncodeArguments(line));
+        h.CopyData(line);
     }
     h.clock.Advance(c.after);
 
@@ -276,13 +275,13 @@ TEST_F(Form1CommandLine, DurumTellsTheArmedClosingAndChangesNothing)
 TEST_F(Form1CommandLine, ErteleNamesTheNewMomentAndAWatchedWindowsDelayGrows)
 {
     const auto copyData = [&](std::vector<std::wstring> line, std::wstring& answer) {
-        return h.form.Form_CopyData(*command::EncodeArguments(line), &answer);
+        return h.CopyData(line, &answer);
     };
     std::wstring answer;
     EXPECT_EQ(copyData({L"/ertele", L"10"}, answer), ExitCode::NothingToCancel);
 
     Run({L"/sonra", L"30"});
-    EXPECT_FALSE(h.TickUntilClosing(h.clock.Monotonic(), 29min + 30s));
+    EXPECT_FALSE(h.TickFor(29min + 30s));
     ASSERT_EQ(h.countdown.showings, 1);
     EXPECT_EQ(copyData({L"/ertele", L"10"}, answer), ExitCode::Done);
     EXPECT_EQ(answer, L"Kapatma 12:40:00 (10 dk kaldı)");
@@ -356,7 +355,7 @@ TEST_F(Form1CommandLine, RehearsalWarnsAsTheClosingWouldAndEndsInItsOwnWords)
     EXPECT_EQ(h.tray.Balloons()[0].text,
               L"Bilgisayar bir dakika sonra yeniden başlatılacak. (deneme)\nVazgeçmek için buraya tıklayın.");
 
-    EXPECT_FALSE(h.TickUntilClosing(h.clock.Monotonic(), 1min + 1s));
+    EXPECT_FALSE(h.TickFor(1min + 1s));
     EXPECT_TRUE(h.power.Calls().empty());
     EXPECT_FALSE(h.modulum.KapamaAktif);
     EXPECT_EQ(h.tray.ShownIcon(), IconId::Dorvik);
@@ -368,13 +367,10 @@ TEST_F(Form1CommandLine, RehearsalWarnsAsTheClosingWouldAndEndsInItsOwnWords)
 TEST_F(Form1CommandLine, HandedOnPayloadIsCheckedAsACommandLine)
 {
     EXPECT_EQ(h.form.Form_CopyData(L"garbage"), ExitCode::UsageError);
-    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/?"})),
-              ExitCode::UsageError);
-    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/saat", L"25:00"})),
-              ExitCode::UsageError);
+    EXPECT_EQ(h.CopyData({L"/?"}), ExitCode::UsageError);
+    EXPECT_EQ(h.CopyData({L"/saat", L"25:00"}), ExitCode::UsageError);
     EXPECT_FALSE(h.modulum.KapamaAktif);
-    EXPECT_EQ(h.form.Form_CopyData(*command::EncodeArguments(std::vector<std::wstring>{L"/hemen"})),
-              ExitCode::Done);
+    EXPECT_EQ(h.CopyData({L"/hemen"}), ExitCode::Done);
     EXPECT_TRUE(h.modulum.KapamaAktif);
 }
 

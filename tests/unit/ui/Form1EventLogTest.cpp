@@ -117,16 +117,6 @@ TEST_P(RecordsOf, ShowWhatHappenedWhenAndFromWhere)
     EXPECT_EQ(shown, GetParam().shown);
 }
 
-void Run(Form1Harness& h, std::vector<std::wstring> arguments)
-{
-    h.form.Form_CopyData(*command::EncodeArguments(arguments));
-}
-
-void TickFor(Form1Harness& h, std::chrono::milliseconds span)
-{
-    h.TickUntilClosing(h.clock.Monotonic(), span);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Events, RecordsOf,
     testing::Values(
@@ -138,26 +128,26 @@ INSTANTIATE_TEST_SUITE_P(
                    {L"Kapatma kuruldu: 13:00:00 (pencere)"}},
         RecordCase{"RehearsedSleepArmedFromTheCommandLine",
                    [](Form1Harness& h) {
-                       Run(h, {L"/deneme", L"/uyku", L"/saat", L"23:30"});
+                       h.CopyData({L"/deneme", L"/uyku", L"/saat", L"23:30"});
                    },
                    {L"Deneme: Uyku kuruldu: 23:30:00 (komut satırı)"}},
         RecordCase{"ArmedToFollowAProcess",
                    [](Form1Harness& h) {
-                       Run(h, {L"/surec", L"7z.exe", L"/sonra", L"30"});
+                       h.CopyData({L"/surec", L"7z.exe", L"/sonra", L"30"});
                    },
                    {L"Kapatma kuruldu: izlenen işlem (7z.exe) bittikten 30 dk sonra (komut satırı)"}},
         RecordCase{
             "CancelledInTheLastMinuteWindow",
             [](Form1Harness& h) {
-                Run(h, {L"/sonra", L"1"});
+                h.CopyData({L"/sonra", L"1"});
                 h.form.Timer1_Tick();
                 h.Countdown().BtnVazgec_Click();
             },
             {L"Kapatma kuruldu: 12:01:00 (komut satırı)", L"Kapatma iptal edildi (son dakika penceresi)"}},
         RecordCase{"CancelledFromTheCommandLine",
                    [](Form1Harness& h) {
-                       Run(h, {L"/yeniden", L"/sonra", L"5"});
-                       Run(h, {L"/iptal"});
+                       h.CopyData({L"/yeniden", L"/sonra", L"5"});
+                       h.CopyData({L"/iptal"});
                    },
                    {L"Yeniden başlatma kuruldu: 12:05:00 (komut satırı)",
                     L"Yeniden başlatma iptal edildi (komut satırı)"}},
@@ -170,15 +160,15 @@ INSTANTIATE_TEST_SUITE_P(
                    {L"Kapatma kuruldu: 12:30:00 (pencere)", L"Kapatma iptal edildi (pencere)"}},
         RecordCase{"LeftWhileArmed",
                    [](Form1Harness& h) {
-                       Run(h, {L"/oturum", L"/sonra", L"5"});
+                       h.CopyData({L"/oturum", L"/sonra", L"5"});
                        h.form.mPopExit_Click();
                    },
                    {L"Oturum kapatma kuruldu: 12:05:00 (komut satırı)",
                     L"Oturum kapatma iptal edildi (programdan çıkıldı)"}},
         RecordCase{"PutOffFromTheCommandLineAndAfterStandingStill",
                    [](Form1Harness& h) {
-                       Run(h, {L"/sonra", L"2"});
-                       Run(h, {L"/ertele", L"10"});
+                       h.CopyData({L"/sonra", L"2"});
+                       h.CopyData({L"/ertele", L"10"});
                        h.clock.Advance(12min);
                        h.form.Timer1_Tick();
                    },
@@ -187,22 +177,22 @@ INSTANTIATE_TEST_SUITE_P(
                     L"Kapatma ertelendi: 12:13:00 (bilgisayar ya da program durduktan sonra)"}},
         RecordCase{"Requested",
                    [](Form1Harness& h) {
-                       Run(h, {L"/hemen"});
-                       TickFor(h, 10s);
+                       h.CopyData({L"/hemen"});
+                       h.TickFor(10s);
                    },
                    {L"Kapatma kuruldu: 12:00:03 (komut satırı)", L"Kapatma Windows'tan istendi."}},
         RecordCase{"RequestRefused",
                    [](Form1Harness& h) {
                        h.power.exitFailure = platform::PowerOutcome{false, L"Access is denied."};
-                       Run(h, {L"/r", L"/hemen"});
-                       TickFor(h, 10s);
+                       h.CopyData({L"/r", L"/hemen"});
+                       h.TickFor(10s);
                    },
                    {L"Yeniden başlatma kuruldu: 12:00:03 (komut satırı)",
                     L"Yeniden başlatma Windows'tan istenemedi: Access is denied."}},
         RecordCase{"Rehearsed",
                    [](Form1Harness& h) {
-                       Run(h, {L"/deneme"});
-                       TickFor(h, 10s);
+                       h.CopyData({L"/deneme"});
+                       h.TickFor(10s);
                    },
                    {L"Deneme: Kapatma kuruldu: 12:00:03 (komut satırı)",
                     L"Deneme bitti: Kapatma Windows'tan istenmedi."}}),

@@ -20,12 +20,6 @@ struct Form1Tick : testing::Test
         h.Start();
     }
 
-    // Ticks as Timer1 does until the program ends or the time is up; returns whether it ended.
-    bool TickFor(std::chrono::milliseconds span)
-    {
-        return h.TickUntilClosing(h.clock.Monotonic(), span).has_value();
-    }
-
     void Tick() { h.form.Timer1_Tick(); }
 
     // Ticks every half second until the wall clock shows when.
@@ -79,7 +73,7 @@ TEST_F(Form1Tick, StatusClockFollowsTheClockNotTheNumberOfTicks)
 
 TEST_F(Form1Tick, IdleTickDoesNothingBeyondTheClock)
 {
-    EXPECT_FALSE(TickFor(10s));
+    EXPECT_FALSE(h.TickFor(10s));
     EXPECT_TRUE(h.tray.Calls().empty());
     EXPECT_EQ(h.windows.CallCount(platform::FakeCall::TopLevelWindows), 0u);
 }
@@ -102,7 +96,7 @@ TEST_F(Form1Tick, HemenClosesAboutEightSecondsAfterYes)
     h.form.BtnDorvik_Click();
     const auto armedAt = h.clock.Monotonic();
 
-    EXPECT_TRUE(TickFor(60s));
+    EXPECT_TRUE(h.TickFor(60s));
 
     const auto closingAfter = h.clock.Monotonic() - armedAt;
     EXPECT_GE(closingAfter, 8000ms);
@@ -150,12 +144,12 @@ TEST_F(Form1Tick, TimeOfDayOfTheTargetOnTheDayBeforeDoesNotFire)
 TEST_F(Form1Tick, ApplicationModeWaitsWhileTheWindowLivesThenCountsFromItsEnd)
 {
     const platform::WindowId window = ArmOnWindow(0);
-    EXPECT_FALSE(TickFor(60s));
+    EXPECT_FALSE(h.TickFor(60s));
     EXPECT_TRUE(h.form.Closing().ZamanHesaplanacak());
 
     h.windows.Destroy(window);
     const auto goneAt = h.clock.Monotonic();
-    EXPECT_TRUE(TickFor(60s));
+    EXPECT_TRUE(h.TickFor(60s));
     const auto after = h.clock.Monotonic() - goneAt;
     // About 3 s to the target, then the 5 s wait.
     EXPECT_GE(after, 8000ms);
@@ -199,10 +193,10 @@ TEST_F(Form1Tick, WindowBackAgainHoldsTheClosingAndItsTargetIsKept)
     const scheduler::TimeOfDay target = h.form.Closing().HedefZaman().time;
 
     h.windows.SetVisible(window, true);
-    EXPECT_FALSE(TickFor(30s));
+    EXPECT_FALSE(h.TickFor(30s));
 
     h.windows.SetVisible(window, false);
-    EXPECT_TRUE(TickFor(1s));
+    EXPECT_TRUE(h.TickFor(1s));
     EXPECT_EQ(h.form.Closing().HedefZaman().time, target);
 }
 
@@ -218,11 +212,11 @@ TEST_F(Form1Tick, AnotherWindowChosenWhileArmedStartsANewCount)
     const platform::WindowId second = h.windows.Add({.title = L"Not Defteri"});
     h.picker.UserChooses(second);
     h.form.ProgramaGore_Click();
-    EXPECT_FALSE(TickFor(40min));
+    EXPECT_FALSE(h.TickFor(40min));
     h.windows.Destroy(second);
 
-    EXPECT_FALSE(TickFor(29min)) << "the half hour counts from the new window's end";
-    EXPECT_TRUE(TickFor(2min));
+    EXPECT_FALSE(h.TickFor(29min)) << "the half hour counts from the new window's end";
+    EXPECT_TRUE(h.TickFor(2min));
 }
 
 TEST_F(Form1Tick, ApplicationModeWithNoWindowChosenNeverFires)
@@ -232,7 +226,7 @@ TEST_F(Form1Tick, ApplicationModeWithNoWindowChosenNeverFires)
     h.windows.ClearCalls();
     // The button is disabled, but suppose a closing were armed all the same.
     h.modulum.KapamaAktif = true;
-    EXPECT_FALSE(TickFor(120s));
+    EXPECT_FALSE(h.TickFor(120s));
     EXPECT_EQ(h.windows.CallCount(platform::FakeCall::TopLevelWindows), 0u);
 }
 
@@ -245,7 +239,7 @@ TEST_F(Form1Tick, WindowGoneBeforeArmingFiresAboutThreeSecondsAfterArming)
     h.form.BtnDorvik_Click();
     const auto armedAt = h.clock.Monotonic();
 
-    EXPECT_TRUE(TickFor(30s));
+    EXPECT_TRUE(h.TickFor(30s));
     EXPECT_LE(h.clock.Monotonic() - armedAt, 9000ms);
 }
 
@@ -298,7 +292,7 @@ TEST_F(Form1Tick, CancelMessageOpenBeforeAnyTargetWasComputedNeverFires)
     h.dialogs.WhileOpen([&](const platform::ShownMessage& shown) {
         if (shown.text == L"Önce belirlediğiniz kapama işlemi iptal edilmiştir!")
         {
-            endedWhileOpen = TickFor(30s);
+            endedWhileOpen = h.TickFor(30s);
         }
     });
 
@@ -316,7 +310,7 @@ TEST_F(Form1Tick, CancelledClosingNeverFires)
     h.picker.user = [](Uygulama& picker, FakeUygulamaView&) { picker.Command2_Click(); };
     h.form.ProgramaGore_Click();
 
-    EXPECT_FALSE(TickFor(60s));
+    EXPECT_FALSE(h.TickFor(60s));
     EXPECT_FALSE(h.modulum.KapamaAktif);
     EXPECT_EQ(h.view.Icon(), IconId::Dorvik);
 }
@@ -326,7 +320,7 @@ TEST_F(Form1Tick, RestoredWindowKeepsCountingDown)
     h.form.BtnDorvik_Click();
     h.form.mPopRestore_Click();
     EXPECT_TRUE(h.view.Shown());
-    EXPECT_TRUE(TickFor(10s));
+    EXPECT_TRUE(h.TickFor(10s));
 }
 
 } // namespace

@@ -24,17 +24,6 @@ struct Form1WorkDone : testing::Test
         h.Start();
     }
 
-    ExitCode Run(std::vector<std::wstring> arguments, std::wstring* said = nullptr)
-    {
-        return h.form.Form_CopyData(*command::EncodeArguments(arguments), said);
-    }
-
-    // Ticks for span; whether the closing began meanwhile.
-    bool TickFor(std::chrono::milliseconds span)
-    {
-        return h.TickUntilClosing(h.clock.Monotonic(), span).has_value();
-    }
-
     Form1Harness h;
 };
 
@@ -66,18 +55,18 @@ INSTANTIATE_TEST_SUITE_P(Names, ProcessNamed,
 TEST_F(Form1WorkDone, ProcessByNameClosesOnceNoneOfThatNameRuns)
 {
     h.activity.running = {{100, L"7z.exe"}, {200, L"7z.exe"}, {300, L"explorer.exe"}};
-    ASSERT_EQ(Run({L"/surec", L"7z"}), ExitCode::Done);
+    ASSERT_EQ(h.CopyData({L"/surec", L"7z"}), ExitCode::Done);
     EXPECT_EQ(*h.form.ArmedStatus(), L"Kapatma: izlenen işlem (7z) bitince");
     EXPECT_EQ(h.power.AwakeReason(), L"Dorvik: kapama kurulu, izlenen işlemin bitmesi bekleniyor");
 
     h.activity.End(100);
-    EXPECT_FALSE(TickFor(30s));
+    EXPECT_FALSE(h.TickFor(30s));
     h.activity.running[400] = L"7Z.EXE";
     h.activity.End(200);
-    EXPECT_FALSE(TickFor(30s));
+    EXPECT_FALSE(h.TickFor(30s));
     h.activity.End(400);
     const auto ended = h.clock.Monotonic();
-    ASSERT_TRUE(TickFor(10s));
+    ASSERT_TRUE(h.TickFor(10s));
     EXPECT_LE(h.clock.Monotonic() - ended, 500ms + 3s + 5s) << "the tick, Hemen!'s three seconds, the wait";
 }
 
@@ -85,9 +74,9 @@ TEST_F(Form1WorkDone, ProcessByNameClosesOnceNoneOfThatNameRuns)
 TEST_F(Form1WorkDone, ProcessByIdIsHeldSoAReusedIdChangesNothing)
 {
     h.activity.running = {{1234, L"kurulum.exe"}};
-    ASSERT_EQ(Run({L"/surec", L"1234", L"/sonra", L"1"}), ExitCode::Done);
+    ASSERT_EQ(h.CopyData({L"/surec", L"1234", L"/sonra", L"1"}), ExitCode::Done);
     EXPECT_EQ(*h.form.ArmedStatus(), L"Kapatma: izlenen işlem (1234) bittikten 1 dk sonra");
-    EXPECT_FALSE(TickFor(10s));
+    EXPECT_FALSE(h.TickFor(10s));
 
     h.activity.End(1234);
     h.activity.running[1234] = L"baska.exe";
@@ -100,16 +89,16 @@ TEST_F(Form1WorkDone, ArmingRefusesAProcessThatDoesNotRunOrCannotBeWaitedFor)
     h.activity.running = {{4, L"System"}, {777, L"yonetici.exe"}};
     h.activity.protectedIds = {777};
     std::wstring said;
-    EXPECT_EQ(Run({L"/surec", L"7z.exe"}, &said), ExitCode::NoSuchWindow);
+    EXPECT_EQ(h.CopyData({L"/surec", L"7z.exe"}, &said), ExitCode::NoSuchWindow);
     EXPECT_EQ(said, L"");
-    EXPECT_EQ(Run({L"/surec", L"99"}, &said), ExitCode::NoSuchWindow);
-    EXPECT_EQ(Run({L"/surec", L"777"}, &said), ExitCode::NoSuchWindow);
+    EXPECT_EQ(h.CopyData({L"/surec", L"99"}, &said), ExitCode::NoSuchWindow);
+    EXPECT_EQ(h.CopyData({L"/surec", L"777"}, &said), ExitCode::NoSuchWindow);
     EXPECT_EQ(
         said,
         L"'777' numaralı işlem izlenemiyor: Windows, Dorvik!'in onun bitişini beklemesine izin vermiyor.");
     h.activity.running[88] = L"hizmet.exe";
     h.activity.processes.busy.reset();
-    EXPECT_EQ(Run({L"/surec", L"hizmet.exe", L"/sessiz", L"5"}, &said), ExitCode::NoSuchWindow);
+    EXPECT_EQ(h.CopyData({L"/surec", L"hizmet.exe", L"/sessiz", L"5"}, &said), ExitCode::NoSuchWindow);
     EXPECT_TRUE(said.starts_with(L"'hizmet.exe' işleminin ne kadar çalıştığı okunamıyor"))
         << "its quiet never comes";
     EXPECT_FALSE(h.modulum.KapamaAktif);
@@ -130,7 +119,7 @@ TEST_F(Form1WorkDone, QuietComputerClosesAfterItsMinutesInARowAndTheTipShowsHowF
         *h.activity.computer.total += 5'000'000;
         (*h.activity.interfaces)[0].received += bytes;
     };
-    ASSERT_EQ(Run({L"/sessiz", L"1"}), ExitCode::Done);
+    ASSERT_EQ(h.CopyData({L"/sessiz", L"1"}), ExitCode::Done);
 
     for (int i = 0; i < 240; ++i)
     {

@@ -129,9 +129,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             // An answer left on the screen must not keep another start from the window meanwhile.
             singleInstance.LetGo();
             const std::wstring said = refusal.empty() ? command::OutcomeMessage(answer, request) : refusal;
-            output.Print(platform::OutputStream::Error, said);
-            command::RecordRefusal(request, answer, said, arguments, eventLog);
-            return static_cast<int>(answer);
+            return static_cast<int>(command::Answer(request, answer, platform::OutputStream::Error, said,
+                                                    arguments, output, eventLog));
         }
     }
     else

@@ -9,6 +9,9 @@ namespace dorvik::command
 
 using platform::OutputStream;
 
+namespace
+{
+
 void RecordRefusal(const Request& request, ExitCode code, std::wstring_view said,
                    std::span<const std::wstring> arguments, platform::IEventLog& log)
 {
@@ -27,27 +30,8 @@ void RecordRefusal(const Request& request, ExitCode code, std::wstring_view said
                .inserts = {scheduler::FieldText(static_cast<int>(code)), std::wstring(said), line}});
 }
 
-std::optional<ExitCode> AnswerAtOnce(const Request& request, std::span<const std::wstring> arguments,
-                                     platform::IOutput& output, platform::IEventLog& log)
-{
-    if (request.action == Action::ShowUsage)
-    {
-        output.Print(OutputStream::Output, UsageText());
-        return ExitCodeOf(request);
-    }
-    if (request.action == Action::Invalid)
-    {
-        output.Print(OutputStream::Error, request.error);
-        RecordRefusal(request, ExitCodeOf(request), request.error, arguments, log);
-        return ExitCodeOf(request);
-    }
-    return std::nullopt;
-}
+} // namespace
 
-namespace
-{
-
-// Says the answer where the caller reads it, and records a refusal.
 ExitCode Answer(const Request& request, ExitCode code, OutputStream stream, std::wstring_view said,
                 std::span<const std::wstring> arguments, platform::IOutput& output, platform::IEventLog& log)
 {
@@ -59,7 +43,21 @@ ExitCode Answer(const Request& request, ExitCode code, OutputStream stream, std:
     return code;
 }
 
-} // namespace
+std::optional<ExitCode> AnswerAtOnce(const Request& request, std::span<const std::wstring> arguments,
+                                     platform::IOutput& output, platform::IEventLog& log)
+{
+    if (request.action == Action::ShowUsage)
+    {
+        output.Print(OutputStream::Output, UsageText());
+        return ExitCodeOf(request);
+    }
+    if (request.action == Action::Invalid)
+    {
+        return Answer(request, ExitCodeOf(request), OutputStream::Error, request.error, arguments, output,
+                      log);
+    }
+    return std::nullopt;
+}
 
 std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
                                                  std::span<const std::wstring> arguments,

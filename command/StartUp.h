@@ -29,9 +29,10 @@ std::optional<ExitCode> AnswerThroughRunningCopy(const Request& request,
                                                  platform::IInstance& instance, platform::IOutput& output,
                                                  platform::IEventLog& log);
 
-// Every refusal of a command line leaves a record for the administrator: its exit code, what it said and the
+// Says the answer where the caller reads it, when there is something to say, and records a refusal: every
+// refusal of a command line leaves a record for the administrator, its exit code, what it said and the
 // command line. A status that finds nothing armed is an answer, not a refusal.
-void RecordRefusal(const Request& request, ExitCode code, std::wstring_view said,
-                   std::span<const std::wstring> arguments, platform::IEventLog& log);
+ExitCode Answer(const Request& request, ExitCode code, platform::OutputStream stream, std::wstring_view said,
+                std::span<const std::wstring> arguments, platform::IOutput& output, platform::IEventLog& log);
 
 } // namespace dorvik::command

@@ -232,8 +232,7 @@ std::wstring ArmedClosing::MomentPhrase(const Moment& waitingMoment, const Await
 
 std::wstring ArmedClosing::KindWord(ClosingKind kind) const
 {
-    std::wstring word(rehearsal_ ? text::kStatusRehearsal : std::wstring_view());
-    return word + std::wstring(TextsFor(kind).status);
+    return scheduler::KindWord(kind, rehearsal_);
 }
 
 } // namespace dorvik::scheduler

@@ -148,8 +148,7 @@ std::wstring MomentPhrase(const StatusFacts& closing)
 
 std::wstring ArmedStatusLine(const StatusFacts& closing, LocalSeconds now, Elapsed elapsedNow)
 {
-    std::wstring line(closing.rehearsal ? text::kStatusRehearsal : std::wstring_view());
-    line += scheduler::TextsFor(closing.kind).status;
+    std::wstring line = KindWord(closing.kind, closing.rehearsal);
     if (closing.afterWindow)
     {
         return line + L": " + MomentPhrase(closing) + Progress(closing.awaiting);
@@ -160,6 +159,12 @@ std::wstring ArmedStatusLine(const StatusFacts& closing, LocalSeconds now, Elaps
     line += DurationText(TimeLeft(closing.target, now, elapsedNow));
     line += text::kStatusLeft;
     return line;
+}
+
+std::wstring KindWord(ClosingKind kind, bool rehearsal)
+{
+    std::wstring word(rehearsal ? text::kStatusRehearsal : std::wstring_view());
+    return word + std::wstring(TextsFor(kind).status);
 }
 
 } // namespace dorvik::scheduler

@@ -78,4 +78,7 @@ std::wstring MomentPhrase(const StatusFacts& closing);
 // rehearsal.
 std::wstring ArmedStatusLine(const StatusFacts& closing, LocalSeconds now, Elapsed elapsedNow);
 
+// The word the line begins with: the kind ("Kapatma"), after "Deneme: " for a rehearsal.
+std::wstring KindWord(ClosingKind kind, bool rehearsal);
+
 } // namespace dorvik::scheduler

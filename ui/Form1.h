@@ -154,6 +154,8 @@ private:
     void MarkKindInForce(scheduler::ClosingKind kind);
     // Gives the menu its mark back once no sleep or hibernation holds.
     void RestoreKindMark();
+    // The kind item that carries the mark, if one does.
+    std::optional<MenuItem> MarkedKindItem() const;
     // The kind the menu stands for.
     scheduler::ClosingKind KindFromMarks() const;
     // The kind to be carried out: a sleep or a hibernation armed from the command line, else the menu's.

@@ -33,19 +33,25 @@ private:
     Form1& form_;
 };
 
-ClosingKind Form1::KindFromMarks() const
+std::optional<MenuItem> Form1::MarkedKindItem() const
 {
     for (const auto& [item, kind] : kKindItems)
     {
         if (view_.Checked(item))
         {
-            return kind;
+            return item;
         }
     }
+    return std::nullopt;
+}
+
+ClosingKind Form1::KindFromMarks() const
+{
     // While a sleep or a hibernation holds, no item is marked: the menu's kind is the one it had.
+    const MenuItem marked = MarkedKindItem().value_or(kindMarkedBefore_);
     for (const auto& [item, kind] : kKindItems)
     {
-        if (item == kindMarkedBefore_)
+        if (item == marked)
         {
             return kind;
         }
@@ -80,26 +86,19 @@ void Form1::MarkKindInForce(ClosingKind kind)
         return;
     }
     // The kind menu has no item for it: none carries the mark while it holds.
+    kindMarkedBefore_ = MarkedKindItem().value_or(kindMarkedBefore_);
     for (const auto& [item, itemKind] : kKindItems)
     {
-        if (view_.Checked(item))
-        {
-            kindMarkedBefore_ = item;
-        }
         view_.SetChecked(item, false);
     }
 }
 
 void Form1::RestoreKindMark()
 {
-    for (const auto& [item, kind] : kKindItems)
+    if (!MarkedKindItem())
     {
-        if (view_.Checked(item))
-        {
-            return;
-        }
+        MarkKind(kindMarkedBefore_);
     }
-    MarkKind(kindMarkedBefore_);
 }
 
 void Form1::SelectKind(MenuItem item, std::wstring_view changedMessage)

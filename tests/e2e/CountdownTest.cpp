@@ -60,9 +60,7 @@ TEST(CountdownWinebootStub, ComesAMinuteAheadWithoutTheForegroundCountsAndErtele
     ASSERT_TRUE(FocusControl(work));
 
     Window countdown;
-    ASSERT_TRUE(
-        WaitUntil([&] { return static_cast<bool>(countdown = ShownCountdownWindow(app.Process().Pid())); },
-                  Milliseconds(30'000)))
+    ASSERT_TRUE(countdown = WaitForCountdownWindow(app.Process().Pid(), Milliseconds(30'000)))
         << "no window a minute before the closing";
     const auto early =
         std::chrono::duration_cast<Milliseconds>(Clock::now() - (due - std::chrono::seconds(60)));
@@ -106,8 +104,7 @@ TEST(CountdownWinebootStub, VazgecTurnsTheIconGreenAndNothingIsRequested)
     ChildProcess process = TheRunningCopy();
 
     Window countdown;
-    ASSERT_TRUE(WaitUntil([&] { return static_cast<bool>(countdown = ShownCountdownWindow(process.Pid())); },
-                          kStartTimeout))
+    ASSERT_TRUE(countdown = WaitForCountdownWindow(process.Pid(), kStartTimeout))
         << "a closing one minute away shows its last minute at once";
     ASSERT_TRUE(WaitUntil([] { return TaskbarShows(ProgramIcon::Yellow); }));
 
@@ -157,9 +154,7 @@ TEST(CountdownWinebootStub, AltVCancelsWhileAMessageBoxOfTheProgramIsOpen)
     DorvikApp app = DorvikApp::Start();
     ASSERT_EQ(RunDorvik(L"/sonra 1").exitCode, 0u);
     Window countdown;
-    ASSERT_TRUE(
-        WaitUntil([&] { return static_cast<bool>(countdown = ShownCountdownWindow(app.Process().Pid())); },
-                  kStartTimeout));
+    ASSERT_TRUE(countdown = WaitForCountdownWindow(app.Process().Pid(), kStartTimeout));
     app.RunMenuCommand(MenuItem::ProgramHakkinda);
     const auto box = WaitForMessageBox(app.Process().Pid());
     ASSERT_TRUE(box) << "\"Yardım\" showed nothing";

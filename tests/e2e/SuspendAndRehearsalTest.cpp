@@ -27,8 +27,7 @@ TEST(SleepPowrprofStub, UykuSonraBirWarnsThenSleepsAndTheProgramWakesIdle)
     ChildProcess process = TheRunningCopy();
 
     Window countdown;
-    ASSERT_TRUE(WaitUntil([&] { return static_cast<bool>(countdown = ShownCountdownWindow(process.Pid())); },
-                          kStartTimeout));
+    ASSERT_TRUE(countdown = WaitForCountdownWindow(process.Pid(), kStartTimeout));
     const std::wstring sentence = countdown.Descendant(static_cast<int>(ControlId::LblGeriSayim)).Text();
     EXPECT_TRUE(sentence.ends_with(L" saniye sonra uyku moduna geçecek.")) << Utf8(sentence);
     const CommandRun status = RunDorvik(L"/durum");

@@ -65,6 +65,13 @@ Window ShownCountdownWindow(DWORD pid)
     return {};
 }
 
+Window WaitForCountdownWindow(DWORD pid, Milliseconds timeout)
+{
+    Window countdown;
+    WaitUntil([&] { return static_cast<bool>(countdown = ShownCountdownWindow(pid)); }, timeout);
+    return countdown;
+}
+
 std::string ItemName(MenuItem item)
 {
     switch (item)

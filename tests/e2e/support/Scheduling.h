@@ -108,6 +108,9 @@ bool ClosingHasBegun(const DorvikApp& app);
 // the main window's title, and its sentence as a control); an empty Window while it is not.
 Window ShownCountdownWindow(DWORD pid);
 
+// Waits for that window to be shown; an empty Window when it is not within timeout.
+Window WaitForCountdownWindow(DWORD pid, Milliseconds timeout);
+
 // A number as the clock fields show it: two digits.
 std::wstring TwoDigits(int value);
 

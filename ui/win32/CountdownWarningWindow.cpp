@@ -267,10 +267,7 @@ void CountdownWarningWindow::FollowDpiChange(WPARAM wParam, LPARAM lParam)
 {
     layout_->UseDpi(HIWORD(wParam));
     Refit();
-    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-    const SIZE size = layout_->WindowSizeForClient({places_.width, places_.height}, false);
-    ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    layout_->MoveToSuggested(lParam, {places_.width, places_.height}, false);
 }
 
 LRESULT CountdownWarningWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept

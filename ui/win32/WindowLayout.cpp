@@ -337,8 +337,13 @@ void ControlLayout::FollowDpiChange(WPARAM wParam, LPARAM lParam, std::span<cons
 {
     UseDpi(HIWORD(wParam));
     Place(table);
+    MoveToSuggested(lParam, {Pixels(clientWidthTwips), Pixels(clientHeightTwips)}, hasMenu);
+}
+
+void ControlLayout::MoveToSuggested(LPARAM lParam, SIZE client, bool hasMenu) const
+{
     const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-    const SIZE size = WindowSizeFor(clientWidthTwips, clientHeightTwips, hasMenu);
+    const SIZE size = WindowSizeForClient(client, hasMenu);
     ::SetWindowPos(window_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -103,6 +103,9 @@ public:
     // The outer size of a window of this style whose client area is the given size in twips.
     SIZE WindowSizeFor(int clientWidthTwips, int clientHeightTwips, bool hasMenu) const;
     SIZE WindowSizeForClient(SIZE client, bool hasMenu) const;
+    // Moves the window to the rectangle WM_DPICHANGED suggests (lParam), at the size that gives it this
+    // client area.
+    void MoveToSuggested(LPARAM lParam, SIZE client, bool hasMenu) const;
 
     // WM_DPICHANGED: the controls at the new DPI, and the window at the place Windows suggests, in the size
     // that keeps its client area.
